@@ -1,0 +1,21 @@
+// EnvFile: the environment file "zeldefs8.env" and the default data folder.
+//
+// The environment file names the folder that holds the current data on a
+// line "[PATH]=<folder text>". It is read once at start-up; the folder text
+// is kept, exactly as the file gives it, in g_szDataPath, which the main
+// dialog takes as its default source folder.
+#pragma once
+
+#include <string>
+
+// The default data folder of this run: empty until LoadEnvFile sets it.
+extern std::string g_szDataPath;
+
+// Reads fileName (opened relative to the current directory) in text mode, in
+// pieces of at most 255 bytes. Every piece whose first six characters are
+// "[PATH]" (letters compared without regard to case) sets g_szDataPath to the
+// piece from its eighth character on, without its line end: the last such
+// piece wins. Returns 1 when the file opens (with or without a "[PATH]"
+// line); returns 0 when it cannot be opened as a file, leaving g_szDataPath
+// unchanged.
+int LoadEnvFile(const char* fileName);

@@ -1,0 +1,103 @@
+// DataFolder: the data-folder engine.
+//
+// A data folder is a folder of text files whose base file "ZELBAS00.DAT"
+// carries the folder's title on line 23. The engine reads that title, writes
+// a destination's base file with a new title, copies data files one by one
+// or by wildcard pattern, and carries out the three operations (new
+// creation, carry-over to the next year, backup) with their file lists.
+//
+// Texts are byte strings: folder texts go to the file system unchanged and
+// are used as plain prefixes (folder text + file name, no separator added);
+// titles are Shift-JIS bytes. File names are looked up without regard to case
+// (only A-Z and a-z fold). Files are read and written in text mode: CR LF
+// reads as LF, a byte 0x1A ends the data, LF is written as CR LF.
+//
+// Every function returns 1 for success and 0 for failure and shows nothing;
+// the caller decides what to report. A destination file is replaced only when
+// its new content has been written completely: a failed copy leaves what was
+// there before untouched.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum OperationKind : int { KIND_NEW = 0, KIND_CARRY_OVER = 1, KIND_BACKUP = 2 };
+
+// Longest folder text + file name the engine accepts, in bytes. Longer paths
+// are refused, never cut.
+inline constexpr std::size_t kMaxPathBytes = 256;
+
+// Reads the title (line 23) of folder + "ZELBAS00.DAT" into title, cut at a
+// Shift-JIS character boundary to at most 50 bytes, without its line end.
+// Returns 1 when the base file exists and opens (the title may be empty);
+// returns 0 otherwise and leaves title as it was.
+int ReadTitle(std::string_view folder, std::string& title);
+
+// Writes dstFolder + "zelbas00.dat" as srcFolder's base file with line 23
+// replaced by title: always 26 CR LF lines. Returns 1 when the source was read
+// and the destination written completely, 0 otherwise (the destination is then
+// left as it was).
+int WriteBaseFile(std::string_view srcFolder, std::string_view dstFolder, std::string_view title);
+
+// Copies srcFolder + name to dstFolder + name in text mode. Returns 1 on
+// success; 0 when the source is missing or not a regular file, the
+// destination cannot be written, the path is too long, or the destination is
+// the source file itself.
+int CopyDataFile(std::string_view name, std::string_view srcFolder, std::string_view dstFolder);
+
+// Copies every regular file of srcFolder whose name matches pattern ("*" any
+// run, "?" one character, case folded; not recursive) through the same copy as
+// CopyDataFile. Returns 0 when nothing matches, 1 otherwise (also when some
+// single copies failed).
+int CopyDataFiles(std::string_view pattern, std::string_view srcFolder, std::string_view dstFolder);
+
+// What the caller shows while an operation runs (the dialog's wait cursor).
+// RunOperation calls each exactly once per call.
+struct WaitIndicator {
+    virtual void BeginWaitCursor() = 0;
+    virtual void EndWaitCursor() = 0;
+
+protected:
+    ~WaitIndicator() = default;
+};
+
+// What happened to one file of an operation.
+enum class FileStatus : int {
+    kCopied,            // written completely
+    kAbsent,            // not in the source: the normal skip of an optional file
+    kNotRegular,        // a folder, FIFO, socket or device of that name: skipped, never opened
+    kPathTooLong,       // folder text + name over kMaxPathBytes
+    kSameFile,          // the destination is the source file itself
+    kSourceUnreadable,  // the source could not be opened or read
+    kCreateFailed,      // the destination file could not be created
+    kWriteFailed,       // a write, flush, close or the final rename failed
+    kDiskFull,          // the destination ran out of space
+};
+
+// True for the statuses that are real failures (not the skips above them).
+bool IsFailure(FileStatus status);
+
+struct FileResult {
+    std::string name;      // the file name (or the pattern when nothing matched)
+    FileStatus status;
+    int systemError = 0;   // the errno behind a failure, 0 when none
+};
+
+// Everything an operation did, in catalogue order: the base file first, then
+// one row per file copied or per catalogue entry that found nothing.
+struct OperationReport {
+    std::vector<FileResult> files;
+
+    std::vector<FileResult> Failures() const;
+    bool HasFailures() const;
+};
+
+// Carries out operation kind from srcFolder to dstFolder with title as the
+// destination title. Every step runs whatever became of the steps before it.
+// Returns 1 for kinds 0 to 2 and 0 for any other kind (then nothing is
+// written). The result does not reflect single copies: report, when given,
+// receives what happened to each file.
+int RunOperation(WaitIndicator& owner, int kind, std::string_view srcFolder,
+                 std::string_view dstFolder, std::string_view title,
+                 OperationReport* report = nullptr);
