@@ -52,6 +52,20 @@ int CopyDataFile(std::string_view name, std::string_view srcFolder, std::string_
 // single copies failed).
 int CopyDataFiles(std::string_view pattern, std::string_view srcFolder, std::string_view dstFolder);
 
+// Returns 1 when folder + "ZELBAS00.DAT" exists (in any letter case), 0
+// otherwise: the mark of a data folder.
+int HasBaseFile(std::string_view folder);
+
+// Returns 1 when the folder texts a and b name one existing directory, in
+// whatever written form (trailing separator or not, "." and "..", symbolic
+// links, bind mounts); 0 when they differ or either does not exist.
+int IsSameFolder(std::string_view a, std::string_view b);
+
+// Creates the directory path (one level). Returns 1 when it was created or
+// already exists as a directory; 0 otherwise, with the errno in *error when
+// error is given.
+int CreateFolder(std::string_view path, int* error = nullptr);
+
 // What the caller shows while an operation runs (the dialog's wait cursor).
 // RunOperation calls each exactly once per call.
 struct WaitIndicator {
