@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing the utility needs on Debian.
+# Installs what the utility needs on Debian: "run" for building and running it,
+# "test" (the default) for that and everything the test suite uses.
 # Runs apt-get directly as root, through sudo otherwise.
 set -euo pipefail
 
-packages=(
-    cmake ninja-build g++ pkg-config
+run_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-ipafont-gothic)
+test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev libgl-dev fonts-ipafont-gothic
     clang clang-tidy libclang-rt-14-dev
     strace util-linux dos2unix xvfb xauth
 )
+
+packages=("${run_packages[@]}")
+if [ "${1:-test}" = test ]; then
+    packages+=("${test_packages[@]}")
+fi
 
 as_root=()
 if [ "$(id -u)" -ne 0 ]; then
@@ -22,5 +27,6 @@ for p in "${packages[@]}"; do
 done
 if [ ${#missing[@]} -gt 0 ]; then
     "${as_root[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
