@@ -15,7 +15,10 @@ extern std::string g_szDataPath;
 // pieces of at most 255 bytes. Every piece whose first six characters are
 // "[PATH]" (letters compared without regard to case) sets g_szDataPath to the
 // piece from its eighth character on, without its line end: the last such
-// piece wins. Returns 1 when the file opens (with or without a "[PATH]"
-// line); returns 0 when it cannot be opened as a file, leaving g_szDataPath
-// unchanged.
+// piece wins. A piece of six or seven characters sets the empty text; a value
+// stops at a NUL byte, since no folder text can hold one. A file without a
+// "[PATH]" piece leaves g_szDataPath unchanged. Returns 1 when the file opens
+// and reads to its end (with or without a "[PATH]" line); returns 0, leaving
+// g_szDataPath unchanged, when it cannot be opened as a regular file (missing,
+// a folder, a FIFO) or a read fails.
 int LoadEnvFile(const char* fileName);

@@ -28,32 +28,44 @@ enum OperationKind : int { KIND_NEW = 0, KIND_CARRY_OVER = 1, KIND_BACKUP = 2 };
 // are refused, never cut.
 inline constexpr std::size_t kMaxPathBytes = 256;
 
-// Reads the title (line 23) of folder + "ZELBAS00.DAT" into title, cut at a
-// Shift-JIS character boundary to at most 50 bytes, without its line end.
-// Returns 1 when the base file exists and opens (the title may be empty);
-// returns 0 otherwise and leaves title as it was.
+// Longest title, in bytes, that ReadTitle hands out and the dialog carries.
+inline constexpr std::size_t kMaxTitleBytes = 50;
+
+// Reads the title (physical line 23, whatever the length of the lines before
+// it) of folder + "ZELBAS00.DAT" into title, without its line end; a longer
+// title is cut at a Shift-JIS character boundary to at most kMaxTitleBytes.
+// Returns 1 when the base file exists and opens (the title is empty when the
+// file has fewer than 23 lines); returns 0 otherwise (missing, not a regular
+// file, unreadable, path too long) and leaves title as it was.
 int ReadTitle(std::string_view folder, std::string& title);
 
 // Writes dstFolder + "zelbas00.dat" as srcFolder's base file with line 23
-// replaced by title: always 26 CR LF lines. Returns 1 when the source was read
-// and the destination written completely, 0 otherwise (the destination is then
-// left as it was).
+// replaced by title: always 26 CR LF lines, source lines 1 to 22 and 24 to 26
+// carried whole, missing ones empty. The title is one line: it is cut before
+// its first CR, LF or byte 0x1A. An existing destination base file spelt in
+// other letter case keeps its name. Returns 1 when the source was read and
+// the destination written completely, 0 otherwise (the destination is then
+// left as it was; also when it is the source file itself).
 int WriteBaseFile(std::string_view srcFolder, std::string_view dstFolder, std::string_view title);
 
-// Copies srcFolder + name to dstFolder + name in text mode. Returns 1 on
-// success; 0 when the source is missing or not a regular file, the
-// destination cannot be written, the path is too long, or the destination is
-// the source file itself.
+// Copies srcFolder + name to dstFolder + name in text mode. A missing
+// destination file is created under name as given; an existing one spelt in
+// other letter case is rewritten under its own name, keeping its permission
+// bits. Returns 1 on success; 0 when the source is missing or not a regular
+// file (folders, FIFOs, sockets, devices and dangling links are never
+// opened), the destination cannot be written, the path is too long, or the
+// destination is the source file itself (by device and inode).
 int CopyDataFile(std::string_view name, std::string_view srcFolder, std::string_view dstFolder);
 
 // Copies every regular file of srcFolder whose name matches pattern ("*" any
-// run, "?" one character, case folded; not recursive) through the same copy as
-// CopyDataFile. Returns 0 when nothing matches, 1 otherwise (also when some
-// single copies failed).
+// run, "?" exactly one byte, case folded; not recursive) through the same copy
+// as CopyDataFile, under the name the source spells it. Of source names that
+// differ only in case, only the first in byte order is copied. Returns 0 when
+// nothing matches, 1 otherwise (also when some single copies failed).
 int CopyDataFiles(std::string_view pattern, std::string_view srcFolder, std::string_view dstFolder);
 
-// Returns 1 when folder + "ZELBAS00.DAT" exists (in any letter case), 0
-// otherwise: the mark of a data folder.
+// Returns 1 when folder + "ZELBAS00.DAT" exists (in any letter case) as a
+// regular file or a link to one, 0 otherwise: the mark of a data folder.
 int HasBaseFile(std::string_view folder);
 
 // Returns 1 when the folder texts a and b name one existing directory, in
@@ -72,7 +84,7 @@ struct WaitIndicator {
     virtual void BeginWaitCursor() = 0;
     virtual void EndWaitCursor() = 0;
 
-protected:
+  protected:
     ~WaitIndicator() = default;
 };
 
@@ -93,9 +105,9 @@ enum class FileStatus : int {
 bool IsFailure(FileStatus status);
 
 struct FileResult {
-    std::string name;      // the file name (or the pattern when nothing matched)
+    std::string name;  // the file name (or the pattern when nothing matched)
     FileStatus status;
-    int systemError = 0;   // the errno behind a failure, 0 when none
+    int systemError = 0;  // the errno behind a failure, 0 when none
 };
 
 // Everything an operation did, in catalogue order: the base file first, then
@@ -109,9 +121,12 @@ struct OperationReport {
 
 // Carries out operation kind from srcFolder to dstFolder with title as the
 // destination title. Every step runs whatever became of the steps before it.
-// Returns 1 for kinds 0 to 2 and 0 for any other kind (then nothing is
-// written). The result does not reflect single copies: report, when given,
-// receives what happened to each file.
+// Each folder is listed at most once; before returning, what was written is
+// flushed to disk with one flush of the destination's file system. Returns 1
+// for kinds 0 to 2 and 0 for any other kind (then nothing is written and the
+// report is left empty). The result does not reflect single copies: report,
+// when given, is cleared and receives what happened to each file. A missing
+// source base file is a failure there (kSourceUnreadable, ENOENT), not a skip.
 int RunOperation(WaitIndicator& owner, int kind, std::string_view srcFolder,
                  std::string_view dstFolder, std::string_view title,
                  OperationReport* report = nullptr);

@@ -1,0 +1,55 @@
+#include "engine/FileTransfer.h"
+
+#include <cerrno>
+
+#include <sys/stat.h>
+
+#include "engine/FileReplacement.h"
+#include "engine/SourceFile.h"
+
+namespace {
+
+FileResult Result(FileStatus status, int systemError = 0) {
+    return {"", status, systemError};
+}
+
+bool IsSameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+}  // namespace
+
+FileResult TransferFile(Folder& src, std::string_view srcName, Folder& dst,
+                        std::string_view dstName, const TextTransform& transform) {
+    const auto from = src.Locate(srcName);
+    const auto to = dst.Locate(dstName);
+    if (!from || !to) {
+        return Result(FileStatus::kPathTooLong, ENAMETOOLONG);
+    }
+    if (!from->exists) {
+        return Result(FileStatus::kAbsent, ENOENT);
+    }
+    SourceFile source = OpenSourceFile(from->path);
+    if (source.status != FileStatus::kCopied) {
+        return Result(source.status, source.systemError);
+    }
+    struct stat target {};
+    const bool replacing = ::stat(to->path.c_str(), &target) == 0;
+    if (replacing && IsSameFile(target, source.info)) {
+        return Result(FileStatus::kSameFile);
+    }
+    if (replacing && !S_ISREG(target.st_mode)) {
+        return Result(FileStatus::kCreateFailed, S_ISDIR(target.st_mode) ? EISDIR : EEXIST);
+    }
+    const mode_t mode = replacing ? (target.st_mode & 07777) : NewFileMode();
+    FileResult result =
+        ReplaceFile(dst.directory(), to->path, mode, replacing, [&](TextWriter& writer) {
+            TextReader reader(source.fd.get());
+            transform(reader, writer);
+            return reader.error();
+        });
+    if (result.status == FileStatus::kCopied && !to->exists) {
+        dst.Added(to->name);
+    }
+    return result;
+}

@@ -1,0 +1,29 @@
+// FileTransfer: carries one file of a source folder into a destination
+// folder through a text transformation.
+//
+// Both names are resolved without regard to case: an existing destination
+// file spelt differently is rewritten under its own name, a missing one is
+// created under dstName. The destination is refused when it is the source
+// file itself (compared by device and inode, so other spellings, symbolic and
+// hard links are caught), and it is written through FileReplacement, so a
+// failure leaves it as it was with its permission bits kept.
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+#include "engine/DataFolder.h"
+#include "engine/Folder.h"
+#include "engine/TextReader.h"
+#include "engine/TextWriter.h"
+
+// Writes the destination's content from the source's.
+using TextTransform = std::function<void(TextReader&, TextWriter&)>;
+
+// Carries src's srcName to dst's dstName. Returns a result whose name is left
+// empty for the caller: kCopied on success; kAbsent or kNotRegular when
+// there is no regular source file; kPathTooLong, kSameFile, kSourceUnreadable,
+// kCreateFailed, kWriteFailed or kDiskFull (with the errno) on failure, the
+// destination then untouched.
+FileResult TransferFile(Folder& src, std::string_view srcName, Folder& dst,
+                        std::string_view dstName, const TextTransform& transform);

@@ -1,0 +1,57 @@
+#include "engine/Folder.h"
+
+#include <sys/stat.h>
+
+#include "engine/DataFolder.h"
+
+Folder::Folder(std::string_view text) : text_(text) {
+    const std::size_t slash = text_.rfind('/');
+    const std::size_t stemAt = slash == std::string::npos ? 0 : slash + 1;
+    directory_ = text_.substr(0, stemAt);
+    stem_ = text_.substr(stemAt);
+}
+
+std::optional<Folder::Location> Folder::Locate(std::string_view name) {
+    if (text_.size() + name.size() > kMaxPathBytes) {
+        return std::nullopt;
+    }
+    Location location{std::string(name), text_ + std::string(name), false};
+    struct stat info {};
+    if (::lstat(location.path.c_str(), &info) == 0) {
+        location.exists = true;
+        return location;
+    }
+    if (name.find('/') != std::string_view::npos) {
+        return location;
+    }
+    if (const std::string* entry = Listing().Find(stem_ + std::string(name))) {
+        location.name = entry->substr(stem_.size());
+        location.path = directory_ + *entry;
+        location.exists = true;
+    }
+    return location;
+}
+
+std::vector<std::string> Folder::Match(std::string_view pattern) {
+    if (pattern.find('/') != std::string_view::npos) {
+        return {};
+    }
+    std::vector<std::string> names = Listing().Match(stem_ + std::string(pattern));
+    for (std::string& name : names) {
+        name.erase(0, stem_.size());
+    }
+    return names;
+}
+
+void Folder::Added(std::string_view name) {
+    if (listing_) {
+        listing_->Add(stem_ + std::string(name));
+    }
+}
+
+FolderListing& Folder::Listing() {
+    if (!listing_) {
+        listing_ = FolderListing::Read(directory_);
+    }
+    return *listing_;
+}

@@ -1,0 +1,51 @@
+// Folder: one folder text of an operation and the files it reaches.
+//
+// A folder text is a plain prefix: the path of a file is the text followed
+// directly by the file name. Names are resolved without regard to case
+// against the directory the text points into; that directory is listed at
+// most once per Folder, and only when a name is not found spelt exactly as
+// asked (the exact spelling always wins, so the shortcut and the listing
+// agree).
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/FolderListing.h"
+
+class Folder {
+  public:
+    explicit Folder(std::string_view text);
+
+    // Where a file of this folder is.
+    struct Location {
+        std::string name;  // the name as the folder spells it, or as asked when absent
+        std::string path;  // folder text + name
+        bool exists;       // an entry of that name exists (of any type)
+    };
+
+    // Resolves name. Returns nullopt when folder text + name exceeds
+    // kMaxPathBytes: such a path is refused, never cut.
+    std::optional<Location> Locate(std::string_view name);
+
+    // The names (without folder text) of the entries that match pattern, as
+    // FolderListing::Match chooses them. Not recursive: a pattern holding "/"
+    // matches nothing.
+    std::vector<std::string> Match(std::string_view pattern);
+
+    // Records that name was created, so later lookups find it.
+    void Added(std::string_view name);
+
+    // The directory that holds the folder's files ("" for the current one).
+    const std::string& directory() const { return directory_; }
+
+  private:
+    FolderListing& Listing();
+
+    std::string text_;
+    std::string directory_;  // text_ up to and including its last "/"
+    std::string stem_;       // the rest of text_: the start of every file name
+    std::optional<FolderListing> listing_;
+};

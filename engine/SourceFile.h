@@ -1,0 +1,28 @@
+// SourceFile: opens a file that is to be read, refusing anything but a
+// regular file (or a symbolic link to one).
+//
+// Folders, FIFOs, sockets, devices and dangling links are skipped without
+// ever being opened for reading, so a FIFO named like a data file cannot
+// block the copy. The type is checked before the open and again on the open
+// descriptor, in case the entry was swapped in between.
+#pragma once
+
+#include <string>
+
+#include <sys/stat.h>
+
+#include "engine/DataFolder.h"
+#include "engine/UniqueFd.h"
+
+struct SourceFile {
+    FileStatus status = FileStatus::kSourceUnreadable;
+    int systemError = 0;
+    UniqueFd fd;          // open for reading when status is kCopied
+    struct stat info {};  // the opened file's status then
+};
+
+// Opens path for reading. status is kCopied on success (the file is ready to
+// copy); kAbsent when no entry of that name exists; kNotRegular for a folder,
+// FIFO, socket, device or dangling link; kSourceUnreadable with the errno when
+// the open or a status query failed.
+SourceFile OpenSourceFile(const std::string& path);

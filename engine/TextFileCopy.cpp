@@ -1,0 +1,45 @@
+#include "engine/TextFileCopy.h"
+
+#include <string>
+
+#include "engine/FileTransfer.h"
+
+namespace {
+
+void CopyText(TextReader& reader, TextWriter& writer) {
+    for (;;) {
+        const std::string_view piece = reader.Take(TextReader::kBufferBytes, false);
+        if (piece.empty() || !writer.Write(piece)) {
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+FileResult CopyNamedFile(Folder& src, Folder& dst, std::string_view name) {
+    FileResult result = TransferFile(src, name, dst, name, CopyText);
+    result.name = std::string(name);
+    return result;
+}
+
+std::vector<FileResult> CopyMatchingFiles(Folder& src, Folder& dst, std::string_view pattern) {
+    std::vector<FileResult> results;
+    for (const std::string& name : src.Match(pattern)) {
+        results.push_back(CopyNamedFile(src, dst, name));
+    }
+    return results;
+}
+
+int CopyDataFile(std::string_view name, std::string_view srcFolder, std::string_view dstFolder) {
+    Folder src(srcFolder);
+    Folder dst(dstFolder);
+    return CopyNamedFile(src, dst, name).status == FileStatus::kCopied ? 1 : 0;
+}
+
+int CopyDataFiles(std::string_view pattern, std::string_view srcFolder,
+                  std::string_view dstFolder) {
+    Folder src(srcFolder);
+    Folder dst(dstFolder);
+    return CopyMatchingFiles(src, dst, pattern).empty() ? 0 : 1;
+}

@@ -1,0 +1,131 @@
+#include "engine/TextReader.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include <unistd.h>
+
+namespace {
+
+constexpr char kEndOfData = 0x1A;
+
+}  // namespace
+
+TextReader::TextReader(int fd) : fd_(fd), buffer_(new char[kBufferBytes]) {}
+
+std::string_view TextReader::Take(std::size_t maxBytes, bool stopAfterLf) {
+    if (begin_ == end_ && !Fill()) {
+        return {};
+    }
+    const char* data = buffer_.get() + begin_;
+    std::size_t size = std::min(maxBytes, end_ - begin_);
+    if (stopAfterLf) {
+        if (const void* lf = std::memchr(data, '\n', size)) {
+            size = static_cast<std::size_t>(static_cast<const char*>(lf) - data) + 1;
+        }
+    }
+    begin_ += size;
+    return {data, size};
+}
+
+std::size_t TextReader::ReadLine(char* out, std::size_t limit) {
+    std::size_t stored = 0;
+    while (stored + 1 < limit) {
+        const std::string_view piece = Take(limit - 1 - stored, true);
+        if (piece.empty()) {
+            break;
+        }
+        std::memcpy(out + stored, piece.data(), piece.size());
+        stored += piece.size();
+        if (piece.back() == '\n') {
+            break;
+        }
+    }
+    return stored;
+}
+
+bool TextReader::SkipLine() {
+    bool readAny = false;
+    for (;;) {
+        const std::string_view piece = Take(kBufferBytes, true);
+        if (piece.empty()) {
+            return readAny;
+        }
+        readAny = true;
+        if (piece.back() == '\n') {
+            return true;
+        }
+    }
+}
+
+// Refills the buffer until it holds translated bytes or the data has ended.
+bool TextReader::Fill() {
+    while (begin_ == end_ && !ended_) {
+        begin_ = 0;
+        end_ = 0;
+        std::size_t start = 0;
+        if (carriedCr_) {
+            buffer_[0] = '\r';
+            start = 1;
+            carriedCr_ = false;
+        }
+        ssize_t got;
+        do {
+            got = ::read(fd_, buffer_.get() + start, kBufferBytes - start);
+        } while (got < 0 && errno == EINTR);
+        if (got < 0) {
+            error_ = errno;
+            ended_ = true;
+            return false;
+        }
+        if (got == 0) {
+            ended_ = true;  // a carried CR had no LF after it: it stays a lone CR
+            end_ = start;
+            break;
+        }
+        std::size_t size = start + static_cast<std::size_t>(got);
+        if (const void* stop =
+                std::memchr(buffer_.get() + start, kEndOfData, static_cast<std::size_t>(got))) {
+            size = static_cast<std::size_t>(static_cast<const char*>(stop) - buffer_.get());
+            ended_ = true;
+        }
+        Translate(size);
+        // A CR that ends the fill may be the first half of a CR LF pair.
+        if (!ended_ && end_ > 0 && buffer_[end_ - 1] == '\r') {
+            carriedCr_ = true;
+            --end_;
+        }
+    }
+    return begin_ < end_;
+}
+
+// Turns each CR LF of the first size bytes into LF, in place.
+void TextReader::Translate(std::size_t size) {
+    char* const data = buffer_.get();
+    char* const stop = data + size;
+    char* in = static_cast<char*>(std::memchr(data, '\r', size));
+    if (in == nullptr) {
+        end_ = size;
+        return;
+    }
+    char* out = in;
+    while (in < stop) {
+        // in points at a CR.
+        if (in + 1 < stop && in[1] == '\n') {
+            *out++ = '\n';
+            in += 2;
+        } else {
+            *out++ = '\r';
+            ++in;
+        }
+        char* next = static_cast<char*>(std::memchr(in, '\r', static_cast<std::size_t>(stop - in)));
+        if (next == nullptr) {
+            next = stop;
+        }
+        std::memmove(out, in, static_cast<std::size_t>(next - in));
+        out += next - in;
+        in = next;
+    }
+    end_ = static_cast<std::size_t>(out - data);
+}

@@ -1,0 +1,51 @@
+// TextReader: reads a file descriptor in text mode.
+//
+// The data files of a data folder are read as the family's platform reads
+// text: each CR LF pair arrives as one LF (also when the pair straddles two
+// buffer fills), a lone CR passes unchanged, and the first byte 0x1A ends the
+// data. Every other byte, NUL included, is data. The reader works through one
+// fixed buffer, so its memory does not grow with the file or the line length.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string_view>
+
+class TextReader {
+  public:
+    // Size of the buffer a reader fills with one read() call.
+    static constexpr std::size_t kBufferBytes = 64 * 1024;
+
+    // Reads from fd, which stays owned by the caller.
+    explicit TextReader(int fd);
+
+    // Returns the next translated bytes, at most maxBytes, stopping after the
+    // first LF when stopAfterLf is set. The view stays valid until the next
+    // call. An empty view means the data has ended (or a read failed: see
+    // error()).
+    std::string_view Take(std::size_t maxBytes, bool stopAfterLf);
+
+    // Reads one line as fgets does: at most limit - 1 bytes into out,
+    // stopping after an LF. Returns the number of bytes stored; 0 at the end
+    // of the data. out receives no terminating NUL.
+    std::size_t ReadLine(char* out, std::size_t limit);
+
+    // Reads and drops the rest of the current line, LF included. Returns false
+    // when the data had already ended.
+    bool SkipLine();
+
+    // The errno of the read() that failed, 0 while every read succeeded.
+    int error() const { return error_; }
+
+  private:
+    bool Fill();
+    void Translate(std::size_t newBytes);
+
+    int fd_;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t begin_ = 0;   // next byte to hand out
+    std::size_t end_ = 0;     // end of the translated bytes
+    bool carriedCr_ = false;  // a CR at the end of a fill waits for the next byte
+    bool ended_ = false;
+    int error_ = 0;
+};

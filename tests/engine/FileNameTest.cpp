@@ -1,0 +1,109 @@
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "engine/FileName.h"
+#include "engine/FolderListing.h"
+#include "tests/engine/TempFolder.h"
+
+namespace {
+
+struct PatternRow {
+    const char* pattern;
+    std::string name;
+    bool matches;
+};
+
+TEST(FileNameTest, PatternsMatchWithFoldedCase) {
+    const PatternRow rows[] = {
+        {"*.SP?", "a.SP1", true},
+        {"*.SP?", "a.spa", true},
+        {"*.SP?", "x.sp", false},
+        {"*.SP?", "x.SPXX", false},
+        {"*.SP?", ".spx", true},
+        {"*.SP?", "x.spx.bak", false},
+        {"*.SP?", "x.sp\xFF", true},
+        {"*.ZEL", "ZEL", false},
+        {"*.ZEL", "a.b.zel", true},
+        {"ZELPRN1-*.DAT", "ZELPRN1-004.DAT", true},
+        {"ZELPRN1-*.DAT", "ZELPRN10-000.DAT", false},
+        {"ZELPRN1-*.DAT", "zelprn1-.dat", true},
+        {"ZELAFFB0.DAT", "zelaffb0.dat", true},
+        {"ZELAFFB0.DAT", "ZELAFFB0.DAT.bak", false},
+        {"*", "", true},
+        {"?", "", false},
+        {"a*b*c", "axxbyyc", true},
+        {"a*b*c", "axxbyyb", false},
+        {"\x82\xA0*", "\x82\xA0x", true},
+        {"\x82\xA0*", "\x82\xC0x", false},  // 0xA0 and 0xC0 are no letters: no folding
+        {"[*", "[Z", true},
+        {"[*", "{z", false},
+    };
+    for (const PatternRow& row : rows) {
+        EXPECT_EQ(MatchesPattern(row.pattern, row.name), row.matches)
+            << row.pattern << " against " << testing::PrintToString(row.name);
+    }
+}
+
+TEST(FileNameTest, OnlyAsciiLettersFold) {
+    EXPECT_TRUE(EqualsFolded("ZELBAS00.DAT", "zelbas00.dat"));
+    EXPECT_FALSE(EqualsFolded("@", "`"));
+    EXPECT_FALSE(EqualsFolded("[", "{"));
+    EXPECT_FALSE(EqualsFolded("\xC1", "\xE1"));
+    EXPECT_FALSE(EqualsFolded("ab", "abc"));
+}
+
+class FolderListingTest : public ::testing::Test {
+  protected:
+    FolderListing ListingOf(const std::vector<std::string>& names) {
+        for (const std::string& name : names) {
+            folder_.Write(name, "");
+        }
+        return FolderListing::Read(folder_.text());
+    }
+
+    TempFolder folder_;
+};
+
+TEST_F(FolderListingTest, ExactSpellingWinsElseFirstInByteOrder) {
+    const FolderListing listing = ListingOf({"base.dat", "BASE.DAT", "Base.Dat"});
+    struct Row {
+        const char* asked;
+        const char* found;
+    } rows[] = {
+        {"base.dat", "base.dat"},
+        {"BASE.DAT", "BASE.DAT"},
+        {"Base.Dat", "Base.Dat"},
+        {"bASE.DAT", "BASE.DAT"},  // "B" sorts before "b"
+    };
+    for (const Row& row : rows) {
+        const std::string* found = listing.Find(row.asked);
+        ASSERT_NE(found, nullptr) << row.asked;
+        EXPECT_EQ(*found, row.found) << row.asked;
+    }
+    EXPECT_EQ(listing.Find("base.da"), nullptr);
+}
+
+TEST_F(FolderListingTest, PatternYieldsOneEntryPerFoldedName) {
+    const FolderListing listing = ListingOf({"a.zel", "A.ZEL", "b.ZEL", "c.zelx", ".zel"});
+    EXPECT_EQ(listing.Match("*.ZEL"), (std::vector<std::string>{".zel", "A.ZEL", "b.ZEL"}));
+    EXPECT_TRUE(listing.Match("*.ZE2").empty());
+}
+
+TEST_F(FolderListingTest, AddedNamesAreFound) {
+    FolderListing listing = ListingOf({"x"});
+    listing.Add("NEW.DAT");
+    listing.Add("NEW.DAT");
+    EXPECT_EQ(listing.size(), 2u);
+    ASSERT_NE(listing.Find("new.dat"), nullptr);
+    EXPECT_EQ(*listing.Find("new.dat"), "NEW.DAT");
+}
+
+TEST(FolderListingReadTest, MissingDirectoryGivesAnEmptyListingWithTheError) {
+    const FolderListing listing = FolderListing::Read("/nonexistent-fu-folder/");
+    EXPECT_EQ(listing.size(), 0u);
+    EXPECT_EQ(listing.error(), ENOENT);
+}
+
+}  // namespace
