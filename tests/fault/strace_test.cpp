@@ -1,0 +1,353 @@
+// The engine's own system calls made to fail (strace -e inject=...), or the
+// process killed in the middle of a copy, and the order of its flushes and
+// renames watched. What was in the destination must survive byte for byte,
+// no temporary may stay behind, and the failure must be reported while the
+// files after it are still copied.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "Driver.h"
+#include "SampleText.h"
+#include "Scratch.h"
+#include "Strace.h"
+#include "engine/DataFolder.h"
+
+namespace {
+
+const std::vector<std::string> kCopied = {"ZELCODB0.DAT", "ZELLCOB0.DAT", "ZELCLAB0.DAT"};
+const char* const kRenames = "rename,renameat,renameat2";
+const char* const kFlushes = "fsync,fdatasync";
+
+// The source and destination of a rename call, either form: (old, new), or
+// (dirfd, old, dirfd, new) with the folder paths shown by -y.
+std::pair<std::string, std::string> RenamePaths(const TracedCall& call) {
+    const auto& p = call.paths;
+    if (p.size() >= 4) {
+        return {p[0] + "/" + p[1], p[2] + "/" + p[3]};
+    }
+    if (p.size() >= 2) {
+        return {p[0], p[1]};
+    }
+    return {};
+}
+
+bool IsRename(const TracedCall& call) {
+    return call.syscall.rfind("rename", 0) == 0;
+}
+
+// Position in calls of the rename onto target, or -1.
+int RenameOnto(const std::vector<TracedCall>& calls, const std::string& target) {
+    for (std::size_t i = 0; i < calls.size(); ++i) {
+        if (IsRename(calls[i]) && RenamePaths(calls[i]).second == target) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+// The strace "when=" number of calls[index]: its position among the calls
+// of its syscall.
+int NumberOf(const std::vector<TracedCall>& calls, int index) {
+    int number = 0;
+    for (int i = 0; i <= index; ++i) {
+        number += calls[static_cast<std::size_t>(i)].syscall ==
+                  calls[static_cast<std::size_t>(index)].syscall;
+    }
+    return number;
+}
+
+std::vector<std::string> Split(const std::string& list) {
+    std::vector<std::string> items;
+    std::size_t start = 0;
+    for (std::size_t comma; (comma = list.find(',', start)) != std::string::npos;
+         start = comma + 1) {
+        items.push_back(list.substr(start, comma - start));
+    }
+    items.push_back(list.substr(start));
+    return items;
+}
+
+// Which call of one file's copy is meant.
+enum class On {
+    kTemporary,  // a call on the temporary that becomes dst/<name>
+    kSource,     // a call on src/<name>
+    kTarget,     // the rename onto dst/<name>
+    kAny,        // any call of the syscall, whatever its file
+};
+
+class StraceFixture : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!HaveProgram("strace")) {
+            GTEST_SKIP() << "strace is not installed";
+        }
+        const CommandResult probe = RunCommand({"strace", "-o", "/dev/null", "true"});
+        if (probe.exitCode != 0) {
+            GTEST_SKIP() << "strace cannot trace here: " << probe.err;
+        }
+        src_ = scratch_.Folder("src");
+        dst_ = scratch_.Folder("dst");
+        logs_ = scratch_.Folder("logs");
+        ASSERT_TRUE(WriteBytes(src_ + "ZELBAS00.DAT", BaseFileText("SOURCE")));
+        // Large enough for many reads and writes with any sensible buffer.
+        ASSERT_TRUE(WriteBytes(src_ + "ZELCODB0.DAT", CrLfText("first", 1 << 20)));
+        ASSERT_TRUE(WriteBytes(src_ + "ZELLCOB0.DAT", CrLfText("second", 3000)));
+        ASSERT_TRUE(WriteBytes(src_ + "ZELCLAB0.DAT", CrLfText("third", 3000)));
+    }
+
+    // Makes the destination afresh: the old base file and, for each name in
+    // oldFiles, an old version of it.
+    void ResetDestination(const std::vector<std::string>& oldFiles) {
+        ASSERT_TRUE(RemoveTree(dst_));
+        scratch_.Folder("dst");
+        ASSERT_TRUE(WriteBytes(dst_ + "zelbas00.dat", BaseFileText("OLD")));
+        for (const std::string& name : oldFiles) {
+            ASSERT_TRUE(WriteBytes(dst_ + name, OldContent(name)));
+        }
+    }
+
+    static std::string OldContent(const std::string& name) { return CrLfText("old " + name, 2500); }
+    std::string NewContent(const std::string& name) const {
+        return name == "zelbas00.dat" ? BaseFileText("NEW") : ReadBytes(src_ + name);
+    }
+
+    std::vector<std::string> CarryOverArgs() const {
+        return RunArgs(KIND_CARRY_OVER, src_, dst_, "NEW");
+    }
+
+    // The syscall (one of syscalls, whichever the engine uses) and strace
+    // "when=" number of the nth call on name's file that on means, found in a
+    // dry run of a carry-over on the fixture as it stands; {"", 0} when the
+    // engine makes no such call.
+    std::pair<std::string, int> FindCall(const std::string& name, const std::string& syscalls,
+                                         On on, int nth) {
+        const TracedRun dry = TraceDriver(syscalls + "," + kRenames, {}, CarryOverArgs(), logs_);
+        const int rename = RenameOnto(dry.calls, dst_ + name);
+        if (rename < 0) {
+            return {"", 0};
+        }
+        const TracedCall& renameCall = dry.calls[static_cast<std::size_t>(rename)];
+        if (on == On::kTarget) {
+            return {renameCall.syscall, NumberOf(dry.calls, rename)};
+        }
+        const std::string path = on == On::kSource      ? src_ + name
+                                 : on == On::kTemporary ? RenamePaths(renameCall).first
+                                                        : "";
+        for (const std::string& syscall : Split(syscalls)) {
+            if (const int number = CallNumber(dry.calls, syscall, path, nth); number > 0) {
+                return {syscall, number};
+            }
+        }
+        return {"", 0};
+    }
+
+    Scratch scratch_;
+    std::string src_;
+    std::string dst_;
+    std::string logs_;
+};
+
+struct InjectionCase {
+    const char* name;
+    const char* syscalls;  // one of these is faulted: whichever the engine uses
+    On on;
+    int nth;  // the n-th such call on that file
+    const char* error;
+    bool oldFileThere;
+    const char* status;  // what the report must say of ZELCODB0.DAT
+    int systemError;
+};
+
+class Injection : public StraceFixture, public ::testing::WithParamInterface<InjectionCase> {};
+
+TEST_P(Injection, KeepsTheOldFileAndReportsTheFailure) {
+    const InjectionCase& c = GetParam();
+    const std::vector<std::string> old =
+        c.oldFileThere ? std::vector<std::string>{"ZELCODB0.DAT"} : std::vector<std::string>{};
+    ResetDestination(old);
+    const auto [syscall, number] = FindCall("ZELCODB0.DAT", c.syscalls, c.on, c.nth);
+    ASSERT_GT(number, 0) << c.name << ": the engine makes no such call";
+    ResetDestination(old);
+
+    const std::string inject =
+        "inject=" + syscall + ":error=" + c.error + ":when=" + std::to_string(number);
+    const TracedRun run = TraceDriver(syscall, {"-e", inject}, CarryOverArgs(), logs_);
+
+    std::vector<TracedCall> injected;
+    for (const TracedCall& call : run.calls) {
+        if (call.result.find("INJECTED") != std::string::npos) {
+            injected.push_back(call);
+        }
+    }
+    ASSERT_EQ(injected.size(), 1u) << c.name << ": " << syscall << " when=" << number;
+    EXPECT_TRUE(c.on == On::kSource ? CallOn(injected[0], src_)
+                                    : injected[0].line.find(dst_) != std::string::npos)
+        << c.name << ": the fault hit another file: " << injected[0].line;
+
+    ASSERT_TRUE(run.driver.finished) << c.name << "\n" << run.driver.Describe();
+    EXPECT_EQ(run.driver.result, 1) << c.name;
+    const ReportRow row = run.driver.Row("ZELCODB0.DAT");
+    EXPECT_EQ(row.status, c.status) << c.name << "\n" << run.driver.Describe();
+    EXPECT_EQ(row.systemError, c.systemError) << c.name;
+    EXPECT_EQ(ReadBytes(dst_ + "ZELCODB0.DAT"),
+              c.oldFileThere ? OldContent("ZELCODB0.DAT") : "<missing>")
+        << c.name;
+    std::vector<std::string> expected = {"ZELCLAB0.DAT", "ZELLCOB0.DAT", "zelbas00.dat"};
+    if (c.oldFileThere) {
+        expected.insert(expected.begin() + 1, "ZELCODB0.DAT");
+    }
+    EXPECT_EQ(ListNames(dst_), expected) << c.name << ": a temporary left behind?";
+    for (const char* later : {"ZELLCOB0.DAT", "ZELCLAB0.DAT"}) {
+        EXPECT_EQ(run.driver.Row(later).status, "kCopied") << c.name << ": " << later;
+        EXPECT_EQ(ReadBytes(dst_ + later), NewContent(later)) << c.name << ": " << later;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Strace, Injection,
+    ::testing::Values(
+        InjectionCase{"SecondWriteFails", "write", On::kTemporary, 2, "EIO", true, "kWriteFailed",
+                      EIO},
+        InjectionCase{"SecondWriteFailsOnNewFile", "write", On::kTemporary, 2, "EIO", false,
+                      "kWriteFailed", EIO},
+        InjectionCase{"WriteFindsDiskFull", "write", On::kTemporary, 1, "ENOSPC", true, "kDiskFull",
+                      ENOSPC},
+        InjectionCase{"CloseFails", "close", On::kTemporary, 1, "EIO", true, "kWriteFailed", EIO},
+        InjectionCase{"CloseFailsOnNewFile", "close", On::kTemporary, 1, "EIO", false,
+                      "kWriteFailed", EIO},
+        InjectionCase{"FlushFails", kFlushes, On::kTemporary, 1, "EIO", true, "kWriteFailed", EIO},
+        InjectionCase{"SecondReadFails", "read", On::kSource, 2, "EIO", true, "kSourceUnreadable",
+                      EIO},
+        InjectionCase{"RenameFails", kRenames, On::kTarget, 1, "EIO", true, "kWriteFailed", EIO}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+struct KillCase {
+    const char* name;
+    const char* file;  // whose copy is under way
+    const char* syscalls;
+    On on;
+    int nth;
+};
+
+class Kill : public StraceFixture, public ::testing::WithParamInterface<KillCase> {};
+
+// Killed at any point, the destination holds each file wholly old or wholly
+// new. A temporary may be left; its name must match no catalogue entry, so
+// that the next operation from that folder does not copy it.
+TEST_P(Kill, LeavesEveryFileWhollyOldOrWhollyNew) {
+    const KillCase& c = GetParam();
+    const std::vector<std::string> names = {"zelbas00.dat", "ZELCODB0.DAT", "ZELLCOB0.DAT",
+                                            "ZELCLAB0.DAT"};
+    ResetDestination(kCopied);
+    const auto [syscall, number] = FindCall(c.file, c.syscalls, c.on, c.nth);
+    ASSERT_GT(number, 0) << c.name << ": the engine makes no such call";
+    ResetDestination(kCopied);
+
+    const std::string inject =
+        "inject=" + syscall + ":signal=SIGKILL:when=" + std::to_string(number);
+    const TracedRun run = TraceDriver(syscall, {"-e", inject}, CarryOverArgs(), logs_);
+    ASSERT_EQ(run.driver.command.signal, SIGKILL) << c.name << "\n" << run.driver.Describe();
+
+    for (const std::string& name : names) {
+        const std::string now = ReadBytes(dst_ + name);
+        const std::string old = name == "zelbas00.dat" ? BaseFileText("OLD") : OldContent(name);
+        EXPECT_TRUE(now == old || now == NewContent(name))
+            << c.name << ": " << name << " is neither old nor new (" << now.size() << " bytes)";
+    }
+    std::vector<std::string> strays;
+    for (const std::string& name : ListNames(dst_)) {
+        if (std::find(names.begin(), names.end(), name) == names.end()) {
+            strays.push_back(name);
+        }
+    }
+    EXPECT_LE(strays.size(), 1u) << c.name << ": more than the one temporary under way";
+
+    const std::string next = scratch_.Folder("next");
+    const DriverRun backup = RunDriver({}, RunArgs(KIND_BACKUP, dst_, next, "NEXT"));
+    ASSERT_TRUE(backup.finished) << c.name << "\n" << backup.Describe();
+    for (const std::string& stray : strays) {
+        EXPECT_FALSE(Exists(next + stray))
+            << c.name << ": the stray temporary " << stray << " was copied by the next operation";
+        EXPECT_EQ(backup.Row(stray).status, "<no row>") << c.name << ": " << stray;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Strace, Kill,
+    ::testing::Values(
+        KillCase{"KilledWritingTheBaseFile", "zelbas00.dat", "write", On::kTemporary, 1},
+        KillCase{"KilledAtTheSecondWrite", "ZELCODB0.DAT", "write", On::kTemporary, 2},
+        KillCase{"KilledAtTheFlush", "ZELCODB0.DAT", kFlushes, On::kTemporary, 1},
+        KillCase{"KilledAtTheRename", "ZELCODB0.DAT", kRenames, On::kTarget, 1},
+        KillCase{"KilledAtTheFinalFlush", "ZELCLAB0.DAT", "syncfs", On::kAny, 1}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+class Durability : public StraceFixture {
+  protected:
+    std::vector<TracedCall> TraceCarryOver() {
+        const TracedRun run = TraceDriver(std::string(kFlushes) + "," + kRenames + ",syncfs,sync",
+                                          {}, CarryOverArgs(), logs_);
+        EXPECT_TRUE(run.driver.finished) << run.driver.Describe();
+        return run.calls;
+    }
+};
+
+bool IsFlush(const TracedCall& call) {
+    return call.syscall == "fsync" || call.syscall == "fdatasync";
+}
+
+// A replacement's content is on disk before its rename, so that a crash
+// leaves the old file or the new one, never an empty one; a new file needs no
+// flush of its own, since the final flush covers it.
+TEST_F(Durability, ReplacementIsFlushedBeforeItsRenameAndNewFilesAreNot) {
+    ResetDestination({"ZELCODB0.DAT"});
+    const std::vector<TracedCall> calls = TraceCarryOver();
+
+    for (const char* name : {"zelbas00.dat", "ZELCODB0.DAT", "ZELLCOB0.DAT", "ZELCLAB0.DAT"}) {
+        const bool replaces =
+            name != std::string("ZELLCOB0.DAT") && name != std::string("ZELCLAB0.DAT");
+        const int rename = RenameOnto(calls, dst_ + name);
+        ASSERT_GE(rename, 0) << name << ": no rename onto it";
+        const std::string temporary = RenamePaths(calls[static_cast<std::size_t>(rename)]).first;
+        int flushesBefore = 0;
+        int flushes = 0;
+        for (std::size_t i = 0; i < calls.size(); ++i) {
+            if (IsFlush(calls[i]) && CallOn(calls[i], temporary) && calls[i].result == "0") {
+                ++flushes;
+                flushesBefore += static_cast<int>(i) < rename;
+            }
+        }
+        EXPECT_EQ(flushesBefore, replaces ? 1 : 0) << name << (replaces ? " replaces" : " is new");
+        EXPECT_EQ(flushes, flushesBefore) << name << ": flushed after its rename";
+    }
+}
+
+TEST_F(Durability, OneFileSystemFlushEndsTheOperation) {
+    ResetDestination({"ZELCODB0.DAT"});
+    const std::vector<TracedCall> calls = TraceCarryOver();
+
+    std::vector<std::size_t> syncfs;
+    std::size_t lastRename = 0;
+    for (std::size_t i = 0; i < calls.size(); ++i) {
+        EXPECT_NE(calls[i].syscall, "sync") << "a flush of every file system";
+        if (calls[i].syscall == "syncfs") {
+            syncfs.push_back(i);
+        }
+        if (IsRename(calls[i])) {
+            lastRename = i;
+        }
+    }
+    ASSERT_EQ(syncfs.size(), 1u) << "one flush of the destination's file system";
+    EXPECT_GT(syncfs[0], lastRename) << "the flush must follow the last rename";
+    EXPECT_TRUE(CallOn(calls[syncfs[0]], dst_.substr(0, dst_.size() - 1)))
+        << "the flush must be of the destination: " << calls[syncfs[0]].line;
+    EXPECT_EQ(calls[syncfs[0]].result, "0");
+}
+
+}  // namespace
