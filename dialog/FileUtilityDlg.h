@@ -1,0 +1,97 @@
+// FileUtilityDlg: the main dialog, the program's only working window.
+//
+// The user chooses the operation kind, the source data folder (its title is
+// shown), the destination folder with an optional new sub-folder, and the
+// destination title, then presses 実行. The fields below hold that state;
+// they are pushed to the controls and read back from them at the points the
+// handlers name (DataExchange). While the dialog lives, m_strDstDir is empty
+// or equals m_strDstBase followed by m_strNewDir.
+//
+// Folder texts are held as Unicode and become file-system bytes at the
+// engine; titles become Shift-JIS bytes. The limits count those bytes.
+#pragma once
+
+#include <QDialog>
+#include <QIcon>
+#include <QMenu>
+
+#include "platform/DataExchange.h"
+#include "platform/DialogBuilder.h"
+#include "platform/WaitCursor.h"
+
+class QLineEdit;
+
+// Byte limits of the dialog's text fields.
+inline constexpr int kFolderFieldLimit = 256;
+inline constexpr int kTitleFieldLimit = 50;
+
+// System commands that are not the About item take the usual course.
+inline constexpr unsigned SC_MINIMIZE = 0xF020;
+inline constexpr unsigned SC_CLOSE = 0xF060;
+inline constexpr unsigned SC_RESTORE = 0xF120;
+
+class CFileUtilityDlg : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit CFileUtilityDlg(QWidget* parent = nullptr);
+
+    // Dialog data: the fields, in declaration order.
+    QLineEdit* m_editNewDir = nullptr;
+    QString m_strSrcDir;
+    QString m_strSrcTitle;
+    QString m_strDstDir;
+    QString m_strDstTitle;
+    int m_nKind = 0;  // OperationKind
+    QString m_strNewDir;
+    QIcon m_hIcon;
+    QString m_strDstBase;
+
+    // The control with identifier id (res/Resource.h), or nullptr.
+    QWidget* GetDlgItem(int id) const { return m_controls.Item(id); }
+
+    // The stand-in for the window's system menu: the dialog's context menu.
+    QMenu& SystemMenu() { return m_systemMenu; }
+
+    // Handlers, one per control notification.
+    bool OnInitDialog();
+    void OnBrowseSource();
+    void OnBrowseDest();
+    void OnKindNew();
+    void OnKindCarryOver();
+    void OnKindBackup();
+    void OnChangeNewDir();
+    void OnExecute();
+    void OnVersion();
+    void OnSysCommand(unsigned nID, long lParam);
+    QIcon OnQueryDragIcon() const;
+
+    // Shows the fields in the controls / reads the controls into the fields
+    // (true when every field was read; see DataExchange).
+    void PushAll() { m_exchange.PushAll(); }
+    bool ReadBackAll() { return m_exchange.ReadBackAll(); }
+
+    // 実行 and Enter run the execute command and keep the dialog open.
+    void accept() override;
+    void setVisible(bool visible) override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+  private:
+    void BindFields();
+    void ConnectHandlers();
+    void AddAboutToSystemMenu();
+    void ReadSourceTitles();
+    bool TakeSnapshot(std::string& source, std::string& destination, std::string& title);
+    bool CheckNewDirName();
+    bool CreateNewDir(std::string& destination);
+    void ReportCompletion(const OperationReport& report);
+
+    DialogControls m_controls;
+    DataExchange m_exchange;
+    WaitCursor m_waitCursor;
+    QMenu m_systemMenu;
+    bool m_initialised = false;
+};

@@ -1,0 +1,73 @@
+// DataExchange: moving a dialog's fields to its controls and back.
+//
+// Fields and controls are separate: the dialog pushes every field to its
+// control at chosen points and reads every control back at others, always in
+// the order the bindings were made. Text limits count bytes of the field's
+// encoding: they are set on the edits as they are pushed (typing past them is
+// refused) and checked on a checked read-back, which stops at the first text
+// that is too long. Change notifications that controls raise while an
+// exchange runs are to be ignored by the dialog (InExchange).
+#pragma once
+
+#include <QString>
+#include <variant>
+#include <vector>
+
+#include "platform/TextEncoding.h"
+
+class QAbstractButton;
+class QLineEdit;
+class QWidget;
+
+class DataExchange {
+  public:
+    // owner owns the too-many-characters message.
+    explicit DataExchange(QWidget* owner) : m_owner(owner) {}
+
+    // Binds edit to field. maxBytes 0 means no limit.
+    void BindText(QLineEdit* edit, QString* field, int maxBytes, TextEncoding encoding);
+
+    // Binds a group of radio buttons to field: the index of the checked one,
+    // -1 when none is.
+    void BindRadioGroup(std::vector<QAbstractButton*> buttons, int* field);
+
+    // Shows every field in its control. A control that already shows exactly
+    // its field's text is left untouched (cursor, selection, undo history).
+    void PushAll();
+
+    // Reads every control into its field. Stops at the first text longer than
+    // its limit: shows the too-many-characters message (caption: the
+    // application's name), focuses that control with its text selected and
+    // leaves that field and the later ones as they were. Returns true when
+    // every field was read, false when it stopped.
+    bool ReadBackAll();
+
+    // Reads every control into its field without checking limits, so that a
+    // keystroke never brings a message; a later ReadBackAll still refuses
+    // what is too long.
+    void ReadBackAllUnchecked();
+
+    // True while PushAll or a read-back runs.
+    bool InExchange() const { return m_inExchange; }
+
+  private:
+    struct TextBinding {
+        QLineEdit* edit;
+        QString* field;
+        int maxBytes;
+        TextEncoding encoding;
+    };
+    struct RadioBinding {
+        std::vector<QAbstractButton*> buttons;
+        int* field;
+    };
+    using Binding = std::variant<TextBinding, RadioBinding>;
+
+    bool ReadBack(bool checkLimits);
+    bool ReadText(const TextBinding& binding, bool checkLimits);
+    void RefuseTooLong(const TextBinding& binding);
+
+    QWidget* m_owner;
+    std::vector<Binding> m_bindings;
+    bool m_inExchange = false;
+};

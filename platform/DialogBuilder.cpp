@@ -1,0 +1,185 @@
+#include "platform/DialogBuilder.h"
+
+#include <QButtonGroup>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "platform/DialogFont.h"
+#include "platform/DialogUnits.h"
+
+namespace {
+
+bool HasStyle(const ControlTemplate& control, unsigned style) {
+    return (control.style & style) != 0;
+}
+
+// The text a user reads on a control: without the "&" that marks a mnemonic.
+QString ReadableText(const ControlTemplate& control) {
+    QString text = QString::fromUtf8(control.text);
+    if (!HasStyle(control, kStyleNoPrefix)) {
+        text.remove(QLatin1Char('&'));
+    }
+    return text;
+}
+
+QRect DialogUnitRect(const ControlTemplate& control) {
+    return QRect(control.x, control.y, control.cx, control.cy);
+}
+
+// The group box whose frame holds the control, or nullptr.
+const ControlTemplate* EnclosingGroupBox(const DialogTemplate& form,
+                                         const ControlTemplate& control) {
+    for (const ControlTemplate& box : form.controls) {
+        if (box.kind == ControlKind::kGroupBox &&
+            DialogUnitRect(box).contains(DialogUnitRect(control))) {
+            return &box;
+        }
+    }
+    return nullptr;
+}
+
+// The static label on the same line to the left of an edit, nearest first.
+const ControlTemplate* LabelBeside(const DialogTemplate& form, const ControlTemplate& edit) {
+    const ControlTemplate* nearest = nullptr;
+    for (const ControlTemplate& label : form.controls) {
+        const bool sameLine = label.y < edit.y + edit.cy && edit.y < label.y + label.cy;
+        if (label.kind == ControlKind::kStatic && sameLine && label.x + label.cx <= edit.x &&
+            (nearest == nullptr || label.x > nearest->x)) {
+            nearest = &label;
+        }
+    }
+    return nearest;
+}
+
+QString AccessibleName(const DialogTemplate& form, const ControlTemplate& control) {
+    if (control.kind == ControlKind::kGroupBox || control.kind == ControlKind::kStatic) {
+        return ReadableText(control);
+    }
+    QString own = ReadableText(control);
+    if (control.kind == ControlKind::kEdit) {
+        const ControlTemplate* label = LabelBeside(form, control);
+        own = label != nullptr ? ReadableText(*label) : QString();
+    } else if (control.kind == ControlKind::kIcon) {
+        own = QString::fromUtf8(form.caption);
+    }
+    const ControlTemplate* box = EnclosingGroupBox(form, control);
+    return box != nullptr ? ReadableText(*box) + QLatin1Char(' ') + own : own;
+}
+
+QWidget* CreateControl(QDialog& dialog, const ControlTemplate& control, const QIcon& icon,
+                       int iconSize) {
+    const QString text = QString::fromUtf8(control.text);
+    switch (control.kind) {
+        case ControlKind::kPushButton: {
+            auto* button = new QPushButton(text, &dialog);
+            button->setDefault(HasStyle(control, kStyleDefault));
+            return button;
+        }
+        case ControlKind::kGroupBox:
+            return new QGroupBox(text, &dialog);
+        case ControlKind::kRadioButton:
+            return new QRadioButton(text, &dialog);
+        case ControlKind::kStatic:
+            return new QLabel(text, &dialog);
+        case ControlKind::kEdit: {
+            auto* edit = new QLineEdit(&dialog);
+            edit->setReadOnly(HasStyle(control, kStyleReadOnly));
+            return edit;
+        }
+        case ControlKind::kIcon: {
+            auto* label = new QLabel(&dialog);
+            label->setPixmap(icon.pixmap(iconSize, iconSize));
+            return label;
+        }
+    }
+    return nullptr;
+}
+
+Qt::FocusPolicy FocusPolicyOf(const ControlTemplate& control) {
+    if (HasStyle(control, kStyleTabStop)) {
+        return Qt::StrongFocus;
+    }
+    const bool takesInput = control.kind == ControlKind::kPushButton ||
+                            control.kind == ControlKind::kRadioButton ||
+                            control.kind == ControlKind::kEdit;
+    return takesInput ? Qt::ClickFocus : Qt::NoFocus;
+}
+
+// Radio buttons after a group start are mutually exclusive up to the next
+// group start.
+void GroupRadioButtons(QDialog& dialog, const DialogTemplate& form,
+                       const DialogControls& controls) {
+    QButtonGroup* group = nullptr;
+    for (std::size_t i = 0; i < form.controls.size(); ++i) {
+        const ControlTemplate& control = form.controls[i];
+        if (HasStyle(control, kStyleGroup) || control.kind != ControlKind::kRadioButton) {
+            group = nullptr;
+        }
+        if (control.kind == ControlKind::kRadioButton) {
+            if (group == nullptr) {
+                group = new QButtonGroup(&dialog);
+            }
+            group->addButton(static_cast<QAbstractButton*>(controls.Entries()[i].widget));
+        }
+    }
+}
+
+}  // namespace
+
+QWidget* DialogControls::Item(int id) const {
+    for (const Entry& entry : m_entries) {
+        if (entry.id == id) {
+            return entry.widget;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<QAbstractButton*> DialogControls::RadioGroup(int firstId) const {
+    std::vector<QAbstractButton*> buttons;
+    auto* first = qobject_cast<QRadioButton*>(Item(firstId));
+    if (first == nullptr || first->group() == nullptr) {
+        return buttons;
+    }
+    for (const Entry& entry : m_entries) {
+        auto* radio = qobject_cast<QRadioButton*>(entry.widget);
+        if (radio != nullptr && radio->group() == first->group()) {
+            buttons.push_back(radio);
+        }
+    }
+    return buttons;
+}
+
+DialogControls BuildDialog(QDialog& dialog, const DialogTemplate& form, const QIcon& icon) {
+    const QFont font = SelectDialogFont(QString::fromUtf8(form.fontFace), form.pointSize);
+    dialog.setFont(font);
+    dialog.setWindowTitle(QString::fromUtf8(form.caption));
+    const DialogBaseUnits units = MeasureDialogBaseUnits(font);
+    dialog.setFixedSize(MapDialogRect(0, 0, form.cx, form.cy, units).size());
+
+    DialogControls controls;
+    QWidget* previousTabStop = nullptr;
+    for (const ControlTemplate& control : form.controls) {
+        const QRect rect = MapDialogRect(control.x, control.y, control.cx, control.cy, units);
+        QWidget* widget = CreateControl(dialog, control, icon, rect.width());
+        widget->setGeometry(rect);
+        widget->setEnabled(!HasStyle(control, kStyleDisabled));
+        widget->setFocusPolicy(FocusPolicyOf(control));
+        widget->setAccessibleName(AccessibleName(form, control));
+        if (HasStyle(control, kStyleTabStop)) {
+            if (previousTabStop == nullptr) {
+                widget->setFocus(Qt::OtherFocusReason);
+            } else {
+                QWidget::setTabOrder(previousTabStop, widget);
+            }
+            previousTabStop = widget;
+        }
+        controls.Add(control.id, widget);
+    }
+    GroupRadioButtons(dialog, form, controls);
+    return controls;
+}

@@ -1,0 +1,40 @@
+// DialogTemplate: a dialog described as data, the way resource templates
+// describe one: caption, font, size and the controls in tab order, every
+// position and size in dialog units (a quarter of the font's average
+// character width across, an eighth of its height down).
+//
+// The templates themselves live in res/; BuildDialog (DialogBuilder.h) turns
+// one into widgets.
+#pragma once
+
+#include <span>
+
+enum class ControlKind { kPushButton, kGroupBox, kRadioButton, kStatic, kEdit, kIcon };
+
+// Style flags of a control; combine with |.
+enum ControlStyle : unsigned {
+    kStyleNone = 0,
+    kStyleReadOnly = 1U << 0,  // an edit that shows but does not take typing
+    kStyleDisabled = 1U << 1,  // starts disabled
+    kStyleDefault = 1U << 2,   // the default push button (Enter presses it)
+    kStyleGroup = 1U << 3,     // starts a group (radio buttons after it belong together)
+    kStyleTabStop = 1U << 4,   // reached with the Tab key
+    kStyleNoPrefix = 1U << 5,  // "&" is shown as it stands
+};
+
+struct ControlTemplate {
+    int id;  // IDC_STATIC for controls nothing refers to
+    ControlKind kind;
+    const char* text;  // UTF-8; ignored for icons, which show the dialog's icon
+    unsigned style;    // ControlStyle flags
+    int x, y, cx, cy;  // dialog units
+};
+
+struct DialogTemplate {
+    int id;
+    const char* caption;   // UTF-8
+    const char* fontFace;  // preferred face; a Japanese Gothic stands in when it is missing
+    int pointSize;
+    int cx, cy;                                 // client size in dialog units
+    std::span<const ControlTemplate> controls;  // in tab order
+};

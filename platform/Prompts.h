@@ -1,0 +1,45 @@
+// Prompts: every message box and folder browser the program shows.
+//
+// All of them go through one replaceable Prompts object, so that the dialogs
+// run unchanged under tests that answer with a script and record what was
+// asked. Without an installed object the Qt ones (QtPrompts.h) are used.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+enum class MessageIcon { kInformation, kQuestion, kWarning };
+enum class MessageButtons { kOk, kYesNo };  // Yes/No has Yes as the default button
+enum class MessageAnswer { kOk, kYes, kNo };
+
+// BrowseFolder results.
+inline constexpr int kBrowseChosen = 1;
+inline constexpr int kBrowseCancelled = 2;
+
+class Prompts {
+  public:
+    virtual ~Prompts() = default;
+
+    // Shows text under caption with icon and buttons, owned by owner (nullptr:
+    // no owner). Returns the button pressed; closing a Yes/No box counts as No.
+    virtual MessageAnswer ShowMessage(QWidget* owner, const QString& caption, const QString& text,
+                                      MessageIcon icon, MessageButtons buttons) = 0;
+
+    // Lets the user choose a folder under the title prompt. Returns
+    // kBrowseChosen with the folder's path in path (empty when the chosen
+    // item has no file-system path), or kBrowseCancelled leaving path as it
+    // was.
+    virtual int BrowseFolder(QWidget* owner, const QString& prompt, QString& path) = 0;
+};
+
+// Makes prompts the object every later prompt goes through; nullptr restores
+// the Qt ones. The caller keeps prompts alive while it is installed.
+void InstallPrompts(Prompts* prompts);
+
+// Returns the installed Prompts object.
+Prompts& ActivePrompts();
+
+// Shorthand for ActivePrompts().ShowMessage.
+MessageAnswer ShowMessageBox(QWidget* owner, const QString& caption, const QString& text,
+                             MessageIcon icon, MessageButtons buttons);

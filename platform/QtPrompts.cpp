@@ -1,0 +1,44 @@
+#include "platform/QtPrompts.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon ToQtIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::kInformation:
+            return QMessageBox::Information;
+        case MessageIcon::kQuestion:
+            return QMessageBox::Question;
+        case MessageIcon::kWarning:
+            return QMessageBox::Warning;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+MessageAnswer QtPrompts::ShowMessage(QWidget* owner, const QString& caption, const QString& text,
+                                     MessageIcon icon, MessageButtons buttons) {
+    QMessageBox box(ToQtIcon(icon), caption, text, QMessageBox::NoButton, owner);
+    if (buttons == MessageButtons::kOk) {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.exec();
+        return MessageAnswer::kOk;
+    }
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes ? MessageAnswer::kYes : MessageAnswer::kNo;
+}
+
+int QtPrompts::BrowseFolder(QWidget* owner, const QString& prompt, QString& path) {
+    const QString chosen = QFileDialog::getExistingDirectory(owner, prompt, QDir::homePath());
+    if (chosen.isEmpty()) {
+        return kBrowseCancelled;
+    }
+    path = chosen;
+    return kBrowseChosen;
+}

@@ -1,0 +1,16 @@
+// QtPrompts: the message boxes and folder browser of a running program,
+// shown with QMessageBox and QFileDialog.
+#pragma once
+
+#include "platform/Prompts.h"
+
+class QtPrompts final : public Prompts {
+  public:
+    // A modal QMessageBox; the Escape key and the close box answer No (or OK).
+    MessageAnswer ShowMessage(QWidget* owner, const QString& caption, const QString& text,
+                              MessageIcon icon, MessageButtons buttons) override;
+
+    // QFileDialog::getExistingDirectory with prompt as its title, starting at
+    // the home folder; an empty result means the user cancelled.
+    int BrowseFolder(QWidget* owner, const QString& prompt, QString& path) override;
+};

@@ -1,0 +1,90 @@
+#include "ScriptedPrompts.h"
+
+#include <gtest/gtest.h>
+
+ScriptedPrompts::ScriptedPrompts() {
+    InstallPrompts(this);
+}
+
+ScriptedPrompts::~ScriptedPrompts() {
+    InstallPrompts(nullptr);
+}
+
+void ScriptedPrompts::AnswerYes(int times) {
+    for (int i = 0; i < times; ++i) {
+        m_answers.push_back(MessageAnswer::kYes);
+    }
+}
+
+void ScriptedPrompts::AnswerNo() {
+    m_answers.push_back(MessageAnswer::kNo);
+}
+
+void ScriptedPrompts::ChooseFolder(const QString& path) {
+    m_folders.push_back(FolderChoice{kBrowseChosen, path});
+}
+
+void ScriptedPrompts::ChooseItemWithoutPath() {
+    m_folders.push_back(FolderChoice{kBrowseChosen, QString()});
+}
+
+void ScriptedPrompts::CancelBrowser() {
+    m_folders.push_back(FolderChoice{kBrowseCancelled, QString()});
+}
+
+void ScriptedPrompts::Clear() {
+    m_messages.clear();
+    m_browserPrompts.clear();
+}
+
+MessageAnswer ScriptedPrompts::ShowMessage(QWidget* owner, const QString& caption,
+                                           const QString& text, MessageIcon icon,
+                                           MessageButtons buttons) {
+    m_messages.push_back(RecordedMessage{owner != nullptr, caption, text, icon, buttons});
+    if (buttons == MessageButtons::kOk) {
+        return MessageAnswer::kOk;
+    }
+    if (m_answers.empty()) {
+        ADD_FAILURE() << "unscripted question: " << text.toStdString();
+        return MessageAnswer::kNo;
+    }
+    const MessageAnswer answer = m_answers.front();
+    m_answers.pop_front();
+    return answer;
+}
+
+int ScriptedPrompts::BrowseFolder(QWidget* /*owner*/, const QString& prompt, QString& path) {
+    m_browserPrompts.push_back(prompt);
+    if (m_folders.empty()) {
+        ADD_FAILURE() << "unscripted folder browser: " << prompt.toStdString();
+        return kBrowseCancelled;
+    }
+    const FolderChoice choice = m_folders.front();
+    m_folders.pop_front();
+    if (choice.result == kBrowseChosen) {
+        path = choice.path;
+    }
+    return choice.result;
+}
+
+RecordedMessage Question(const QString& text) {
+    return RecordedMessage{true, QStringLiteral("ファイルユーティリティ"), text,
+                           MessageIcon::kQuestion, MessageButtons::kYesNo};
+}
+
+RecordedMessage Notice(const QString& text) {
+    return RecordedMessage{true, QStringLiteral("ファイルユーティリティ"), text,
+                           MessageIcon::kInformation, MessageButtons::kOk};
+}
+
+RecordedMessage Warning(const QString& text) {
+    return RecordedMessage{true, QStringLiteral("ファイルユーティリティ"), text,
+                           MessageIcon::kWarning, MessageButtons::kOk};
+}
+
+// Lets gtest print messages readably when a comparison fails.
+void PrintTo(const RecordedMessage& message, std::ostream* out) {
+    *out << "{" << message.caption.toStdString() << " | " << message.text.toStdString()
+         << " | icon " << static_cast<int>(message.icon) << " | buttons "
+         << static_cast<int>(message.buttons) << " | owner " << message.hasOwner << "}";
+}

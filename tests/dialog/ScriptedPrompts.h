@@ -1,0 +1,64 @@
+// ScriptedPrompts: message boxes and folder browsers that answer from a
+// script and record what they were asked, so that tests drive the real
+// dialogs without a user.
+#pragma once
+
+#include <QString>
+#include <deque>
+#include <ostream>
+#include <vector>
+
+#include "platform/Prompts.h"
+
+struct RecordedMessage {
+    bool hasOwner;
+    QString caption;
+    QString text;
+    MessageIcon icon;
+    MessageButtons buttons;
+
+    bool operator==(const RecordedMessage&) const = default;
+};
+
+void PrintTo(const RecordedMessage& message, std::ostream* out);
+
+struct FolderChoice {
+    int result;  // kBrowseChosen or kBrowseCancelled
+    QString path;
+};
+
+class ScriptedPrompts final : public Prompts {
+  public:
+    // Installs itself for its lifetime.
+    ScriptedPrompts();
+    ~ScriptedPrompts() override;
+
+    // Queues the answers to the next Yes/No questions and folder browsers.
+    void AnswerYes(int times = 1);
+    void AnswerNo();
+    void ChooseFolder(const QString& path);
+    void ChooseItemWithoutPath();
+    void CancelBrowser();
+
+    const std::vector<RecordedMessage>& Messages() const { return m_messages; }
+    const std::vector<QString>& BrowserPrompts() const { return m_browserPrompts; }
+    void Clear();
+
+    // True when every queued answer was used.
+    bool ScriptUsedUp() const { return m_answers.empty() && m_folders.empty(); }
+
+    MessageAnswer ShowMessage(QWidget* owner, const QString& caption, const QString& text,
+                              MessageIcon icon, MessageButtons buttons) override;
+    int BrowseFolder(QWidget* owner, const QString& prompt, QString& path) override;
+
+  private:
+    std::deque<MessageAnswer> m_answers;
+    std::deque<FolderChoice> m_folders;
+    std::vector<RecordedMessage> m_messages;
+    std::vector<QString> m_browserPrompts;
+};
+
+// Messages of the main dialog, as the tests expect them.
+RecordedMessage Question(const QString& text);
+RecordedMessage Notice(const QString& text);
+RecordedMessage Warning(const QString& text);

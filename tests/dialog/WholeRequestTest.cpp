@@ -1,0 +1,55 @@
+// One request from start to end, as a user makes it: pick the source and the
+// destination, type a new directory and a title, choose バックアップ, press
+// 実行 and answer Yes twice.
+#include <gtest/gtest.h>
+
+#include "DialogDriver.h"
+#include "SampleFolders.h"
+#include "res/Resource.h"
+
+namespace {
+
+// "２０２０年度" in Shift-JIS.
+const std::string kNewTitleSjis = "\x82\x51\x82\x4f\x82\x51\x82\x4f\x94\x4e\x93\x78";
+
+TEST(WholeRequest, BackupIntoNewDirectoryWritesEveryDataFileAndReportsInOrder) {
+    ScratchFolder scratch;
+    const std::string source = scratch.Path() + "/2019";
+    const std::string target = scratch.Path() + "/backup";
+    MakeDataFolder(source);
+    MakeDir(target);
+    const std::map<std::string, std::string> sourceBefore = FolderContents(source);
+
+    DialogDriver driver("");
+    driver.PickSource(QString::fromStdString(source));
+    driver.PickDestination(QString::fromStdString(target));
+    driver.Type(IDC_EDIT_NEWDIR, QStringLiteral("2020"));
+    driver.Replace(IDC_EDIT_DST_TITLE, QStringLiteral("２０２０年度"));
+    driver.Click(IDC_RADIO_BACKUP);
+    driver.Prompts().AnswerYes(2);
+    driver.Click(IDOK);
+
+    EXPECT_EQ(driver.Prompts().BrowserPrompts(),
+              (std::vector<QString>{
+                  QStringLiteral("Zelmoraのデータのあるフォルダを選択してください。"),
+                  QStringLiteral("Zelmoraのデータを作成するフォルダを選択してください。")}));
+    EXPECT_EQ(driver.Prompts().Messages(),
+              (std::vector<RecordedMessage>{
+                  Question(QStringLiteral("ファイルを作成してもよろしいですか。")),
+                  Question(QStringLiteral("新規にディレクトリを作成してもよろしいですか。")),
+                  Notice(QStringLiteral("バックアップが終了しました。")),
+              }));
+    EXPECT_TRUE(driver.Prompts().ScriptUsedUp());
+
+    std::map<std::string, std::string> expected;
+    std::string base = SampleBaseFile(kNewTitleSjis);
+    expected["zelbas00.dat"] = base;
+    for (const auto& [name, content] : SampleCatalogueFiles()) {
+        expected[name] = WithCrLf(content);
+    }
+    EXPECT_EQ(FolderContents(target + "/2020"), expected);
+    EXPECT_EQ(FolderContents(source), sourceBefore) << "the source must stay as it was";
+    EXPECT_TRUE(driver.Dialog().isVisible()) << "the dialog stays open for the next request";
+}
+
+}  // namespace
