@@ -1,0 +1,205 @@
+// fileutility-bench: speed and memory of the data-folder engine.
+//
+//   fileutility-bench [--work DIR] [--size-mb N] [--runs N] [--memory-mb N]
+//                     [--unrelated N] [--keep]
+//
+// Measures, in one run, under a new folder in DIR (default /tmp):
+//  - a backup of a generated folder of about N MB (default 200) against cp,
+//    cp + "sync -f" and unix2dos per file, medians of --runs rounds (default 5);
+//  - the peak resident memory of a process copying a --memory-mb MiB file
+//    (default 1024) through CopyDataFile;
+//  - selecting a backup's files in a folder of --unrelated files (default
+//    100,000) against one listing of that folder.
+// The generated data is removed at the end unless --keep is given.
+//
+// Exits 0 when every measurement ran (whether or not a goal was met), 1 when
+// one could not run, 2 on a usage error.
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <thread>
+
+#include "BackupBench.h"
+#include "MemoryBench.h"
+#include "ScanBench.h"
+#include "Timing.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct BenchOptions {
+    fs::path work = "/tmp";
+    std::uint64_t sizeBytes = 200'000'000;
+    int runs = 5;
+    std::uint64_t memoryBytes = 1ull << 30;
+    std::uint64_t unrelated = 100'000;
+    bool keep = false;
+};
+
+constexpr const char* kUsage =
+    "usage: fileutility-bench [--work DIR] [--size-mb N] [--runs N] [--memory-mb N] "
+    "[--unrelated N] [--keep]\n";
+
+bool ParsePositive(const char* text, std::uint64_t& value) {
+    char* end = nullptr;
+    const unsigned long long parsed = std::strtoull(text, &end, 10);
+    if (*text < '0' || *text > '9' || *end != '\0' || parsed == 0) {
+        return false;
+    }
+    value = parsed;
+    return true;
+}
+
+bool ParseOptions(int argc, char** argv, BenchOptions& options) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view option = argv[i];
+        if (option == "--keep") {
+            options.keep = true;
+            continue;
+        }
+        if (i + 1 >= argc) {
+            return false;
+        }
+        const char* value = argv[++i];
+        std::uint64_t number = 0;
+        if (option == "--work") {
+            options.work = value;
+        } else if (!ParsePositive(value, number)) {
+            return false;
+        } else if (option == "--size-mb") {
+            options.sizeBytes = number * 1'000'000;
+        } else if (option == "--runs") {
+            options.runs = static_cast<int>(std::min<std::uint64_t>(number, 100));
+        } else if (option == "--memory-mb") {
+            options.memoryBytes = number << 20;
+        } else if (option == "--unrelated") {
+            options.unrelated = number;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+const char* Verdict(bool met) {
+    return met ? "met" : "NOT MET";
+}
+
+void PrintSamples(const char* label, const std::vector<double>& seconds, double scale,
+                  const char* unit) {
+    const auto [low, high] = std::minmax_element(seconds.begin(), seconds.end());
+    std::printf("  %-44s %9.3f %s  (min %.3f, max %.3f)\n", label, Median(seconds) * scale, unit,
+                *low * scale, *high * scale);
+}
+
+void PrintBackup(const BackupFigures& f) {
+    std::printf("\nBackup of a generated data folder: %zu files, %.1f MB, %zu runs, medians\n",
+                f.files, static_cast<double>(f.bytes) / 1e6, f.engine.size());
+    PrintSamples("engine: RunOperation(KIND_BACKUP)", f.engine, 1, "s");
+    PrintSamples("cp of the same files", f.cp, 1, "s");
+    PrintSamples("cp, then sync -f", f.cpSync, 1, "s");
+    PrintSamples("unix2dos -f -n, one process per file", f.unix2dos, 1, "s");
+    const double engine = Median(f.engine);
+    const double againstSync = engine / Median(f.cpSync);
+    const double unix2dos = Median(f.unix2dos) / engine;
+    std::printf("  engine / (cp + sync -f)  %5.2f   goal <= 1.2: %s\n", againstSync,
+                Verdict(againstSync <= 1.2));
+    std::printf("  engine / cp              %5.2f   (reported)\n", engine / Median(f.cp));
+    std::printf("  unix2dos / engine        %5.2f   goal >= 3: %s\n", unix2dos,
+                Verdict(unix2dos >= 3));
+}
+
+void PrintMemory(const MemoryFigures& f) {
+    const double bigMiB = static_cast<double>(f.bigPeakKiB) / 1024;
+    std::printf("\nPeak resident memory of a process copying one file through CopyDataFile\n");
+    std::printf("  %.0f MiB file: %.2f MiB\n", static_cast<double>(f.smallBytes) / (1 << 20),
+                static_cast<double>(f.smallPeakKiB) / 1024);
+    std::printf("  %.0f MiB file: %.2f MiB (copied in %.2f s)   goal <= 8 MiB: %s\n",
+                static_cast<double>(f.bigBytes) / (1 << 20), bigMiB, f.bigSeconds,
+                Verdict(bigMiB <= 8));
+}
+
+void PrintScan(const ScanFigures& f) {
+    std::printf(
+        "\nSource folder of %llu entries (base file + unrelated files), %zu runs, medians\n",
+        static_cast<unsigned long long>(f.entries), f.listing.size());
+    PrintSamples("one listing: opendir/readdir, names kept", f.listing, 1e3, "ms");
+    PrintSamples("selecting the backup's files (engine)", f.selection, 1e3, "ms");
+    PrintSamples("whole backup of that folder", f.backup, 1e3, "ms");
+    const double selection = Median(f.selection) / Median(f.listing);
+    std::printf("  selection / listing      %5.2f   goal <= 2: %s\n", selection,
+                Verdict(selection <= 2));
+    std::printf("  backup / listing         %5.2f   (reported)\n",
+                Median(f.backup) / Median(f.listing));
+}
+
+void PrintHeader(const BenchOptions& options, const fs::path& work) {
+    char date[32];
+    const std::time_t now = std::time(nullptr);
+    std::strftime(date, sizeof date, "%Y-%m-%d %H:%M UTC", std::gmtime(&now));
+    std::printf("fileutility-bench, %s, %u cores, work folder %s\n", date,
+                std::thread::hardware_concurrency(), work.c_str());
+    std::printf("size %.0f MB, %d runs, memory file %llu MiB, %llu unrelated files\n",
+                static_cast<double>(options.sizeBytes) / 1e6, options.runs,
+                static_cast<unsigned long long>(options.memoryBytes >> 20),
+                static_cast<unsigned long long>(options.unrelated));
+}
+
+int RunAll(const BenchOptions& options, const fs::path& work, std::string* error) {
+    PrintHeader(options, work);
+    BackupFigures backup;
+    if (!MeasureBackup(work / "backup", options.sizeBytes, options.runs, backup, error)) {
+        return 0;
+    }
+    PrintBackup(backup);
+    MemoryFigures memory;
+    const std::string self = fs::read_symlink("/proc/self/exe").string();
+    if (!MeasureCopyMemory(work / "memory", options.memoryBytes, self, memory, error)) {
+        return 0;
+    }
+    PrintMemory(memory);
+    ScanFigures scan;
+    if (!MeasureScan(work / "scan", options.unrelated, std::max(options.runs, 5), scan, error)) {
+        return 0;
+    }
+    PrintScan(scan);
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 5 && std::string_view(argv[1]) == "--memory-child") {
+        return RunMemoryChild(argv[2], argv[3], argv[4]);
+    }
+    BenchOptions options;
+    if (!ParseOptions(argc, argv, options)) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    std::string pattern = (options.work / "fileutility-bench-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) {
+        std::fprintf(stderr, "fileutility-bench: cannot create a folder in %s\n",
+                     options.work.c_str());
+        return 1;
+    }
+    const fs::path work = pattern;
+    std::string error;
+    const int ok = RunAll(options, work, &error);
+    std::fflush(stdout);
+    if (!ok) {
+        std::fprintf(stderr, "fileutility-bench: %s\n", error.c_str());
+    }
+    if (!options.keep) {
+        std::error_code code;
+        fs::remove_all(work, code);
+    }
+    return ok ? 0 : 1;
+}
