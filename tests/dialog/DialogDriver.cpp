@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QTest>
 #include <QTimer>
 
@@ -41,7 +42,14 @@ void DialogDriver::Type(int id, const QString& text) {
     QLineEdit* edit = Edit(id);
     edit->setFocus();
     edit->end(false);
-    QTest::keyClicks(edit, text);
+    // One key event per character, carrying the character as its text, as an
+    // input method delivers Japanese (QTest's key clicks know only ASCII).
+    for (const QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(edit, &press);
+        QApplication::sendEvent(edit, &release);
+    }
 }
 
 void DialogDriver::Replace(int id, const QString& text) {

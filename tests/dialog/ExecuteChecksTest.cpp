@@ -1,0 +1,396 @@
+// The execute command's checks: every refusal shows its message and leaves
+// the file system as it was; every accepted request writes what its kind
+// asks for.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <filesystem>
+
+#include "DialogDriver.h"
+#include "SampleFolders.h"
+#include "res/Resource.h"
+
+namespace {
+
+const RecordedMessage kConfirmStart =
+    Question(QStringLiteral("ファイルを作成してもよろしいですか。"));
+const RecordedMessage kConfirmNewDir =
+    Question(QStringLiteral("新規にディレクトリを作成してもよろしいですか。"));
+const RecordedMessage kSameFolder =
+    Notice(QStringLiteral("コピー元とコピー先のディレクトリが同じです。"));
+
+class ExecuteChecks : public testing::Test {
+  protected:
+    void SetUp() override {
+        source = scratch.Path() + "/data/2019";
+        MakeDataFolder(source);
+        sourceBefore = FolderContents(source);
+    }
+
+    // Everything under the scratch folder, so that a test sees any write.
+    std::vector<std::string> Tree() const {
+        std::vector<std::string> paths;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(scratch.Path())) {
+            paths.push_back(entry.path().string());
+        }
+        std::sort(paths.begin(), paths.end());
+        return paths;
+    }
+
+    void Execute(DialogDriver& driver) { driver.Click(IDOK); }
+
+    ScratchFolder scratch;
+    std::string source;
+    std::map<std::string, std::string> sourceBefore;
+};
+
+TEST_F(ExecuteChecks, NoToTheFirstQuestionDoesNothingNotEvenAReadBack) {
+    MakeDir(scratch.Path() + "/out");
+    DialogDriver driver(source + "/");
+    driver.PickDestination(scratch.Child("out"));
+    driver.Replace(IDC_EDIT_DST_TITLE, QStringLiteral("typed"));
+    const std::vector<std::string> before = Tree();
+    driver.Prompts().AnswerNo();
+    Execute(driver);
+
+    EXPECT_EQ(driver.Prompts().Messages(), std::vector<RecordedMessage>{kConfirmStart});
+    EXPECT_EQ(driver.Dialog().m_strDstTitle, QStringLiteral("２０１９年度　本校データ"))
+        << "the typed title must not have been read back";
+    EXPECT_EQ(Tree(), before);
+}
+
+TEST_F(ExecuteChecks, EmptyFoldersAreRefusedWithTheirMessages) {
+    struct Row {
+        const char* name;
+        bool withSource;
+        bool withDestination;
+        QString message;
+    };
+    const Row rows[] = {
+        {"no source", false, true,
+         QStringLiteral("コピー元のディレクトリを正しく設定して下さい。")},
+        {"no destination", true, false,
+         QStringLiteral("コピー先のディレクトリを正しく設定して下さい。")},
+    };
+    MakeDir(scratch.Path() + "/out");
+    for (const Row& row : rows) {
+        DialogDriver driver(row.withSource ? source + "/" : "");
+        if (row.withDestination) {
+            driver.PickDestination(scratch.Child("out"));
+        }
+        const std::vector<std::string> before = Tree();
+        driver.Prompts().AnswerYes();
+        Execute(driver);
+        EXPECT_EQ(driver.Prompts().Messages(),
+                  (std::vector<RecordedMessage>{kConfirmStart, Notice(row.message)}))
+            << row.name;
+        EXPECT_EQ(Tree(), before) << row.name;
+    }
+}
+
+TEST_F(ExecuteChecks, SourceWithoutBaseFileIsRefusedEvenForNewCreation) {
+    const std::string bare = scratch.Path() + "/bare";
+    MakeDir(bare);
+    WriteBytes(bare + "/ZELCODB0.DAT", "0001\r\n");
+    MakeDir(scratch.Path() + "/out");
+    DialogDriver driver(bare + "/");
+    driver.PickDestination(scratch.Child("out"));
+    const std::vector<std::string> before = Tree();
+    driver.Prompts().AnswerYes();
+    Execute(driver);
+
+    EXPECT_EQ(
+        driver.Prompts().Messages(),
+        (std::vector<RecordedMessage>{
+            kConfirmStart,
+            Notice(QStringLiteral("コピー元ディレクトリにZelmoraのファイルがありません。"))}));
+    EXPECT_EQ(Tree(), before);
+}
+
+// The same folder in whatever written form is refused before anything is
+// written: the texts alike but for letter case or a trailing "/", the
+// source's parent plus a new directory named like the source, links and
+// "..".
+TEST_F(ExecuteChecks, SameFolderInAnyWrittenFormIsRefused) {
+    std::filesystem::create_directory_symlink(source, scratch.Path() + "/link");
+    MakeDir(source + "/sub");
+    MakeDir(scratch.Path() + "/DATA");
+    struct Row {
+        std::string dataPath;  // the source as the environment file gives it
+        QString destination;   // the picked destination
+        QString newDir;        // typed into the new-directory field
+    };
+    const QString parent = scratch.Child("data");
+    const Row rows[] = {
+        {source + "/", QString::fromStdString(source), {}},
+        {source, QString::fromStdString(source + "/"), {}},
+        {source + "/", QString::fromStdString(source + "//"), {}},
+        {source + "/", parent, QStringLiteral("2019")},
+        {source, parent, QStringLiteral("2019")},
+        {source + "/", scratch.Child("link"), {}},
+        {source + "/", QString::fromStdString(source + "/sub/.."), {}},
+        {scratch.Path() + "/data/", scratch.Child("DATA"), {}},
+        {source + "/", QStringLiteral("/"), {}},
+    };
+    for (const Row& row : rows) {
+        const std::string label = row.dataPath + " -> " + row.destination.toStdString() + " + " +
+                                  row.newDir.toStdString();
+        if (row.dataPath == scratch.Path() + "/data/") {
+            MakeDataFolder(row.dataPath);
+        }
+        DialogDriver driver(row.dataPath);
+        driver.PickDestination(row.destination);
+        driver.Type(IDC_EDIT_NEWDIR, row.newDir);
+        const std::vector<std::string> before = Tree();
+        driver.Prompts().AnswerYes();
+        Execute(driver);
+
+        ASSERT_GE(driver.Prompts().Messages().size(), 2U) << label;
+        EXPECT_EQ(driver.Prompts().Messages()[0], kConfirmStart) << label;
+        EXPECT_EQ(driver.Prompts().Messages()[1], kSameFolder) << label;
+        EXPECT_EQ(Tree(), before) << label;
+        EXPECT_EQ(FolderContents(source), sourceBefore) << label;
+    }
+}
+
+TEST_F(ExecuteChecks, NoToTheNewDirectoryQuestionCancelsTheRequest) {
+    MakeDir(scratch.Path() + "/out");
+    DialogDriver driver(source + "/");
+    driver.PickDestination(scratch.Child("out"));
+    driver.Type(IDC_EDIT_NEWDIR, QStringLiteral("2020"));
+    const std::vector<std::string> before = Tree();
+    driver.Prompts().AnswerYes();
+    driver.Prompts().AnswerNo();
+    Execute(driver);
+
+    EXPECT_EQ(driver.Prompts().Messages(),
+              (std::vector<RecordedMessage>{kConfirmStart, kConfirmNewDir}));
+    EXPECT_EQ(Tree(), before);
+}
+
+TEST_F(ExecuteChecks, NewDirectoryThatCannotBeCreatedIsReportedAndNothingIsWritten) {
+    WriteBytes(scratch.Path() + "/taken", "a file, not a folder\r\n");
+    struct Row {
+        QString base;
+        QString newDir;
+        QString reason;
+    };
+    const Row rows[] = {
+        {scratch.Child("missing"), QStringLiteral("2020"),
+         QStringLiteral("親のディレクトリがありません。")},
+        {QString::fromStdString(scratch.Path()), QStringLiteral("taken"),
+         QStringLiteral("同じ名前のファイルがあります。")},
+    };
+    for (const Row& row : rows) {
+        DialogDriver driver(source + "/");
+        driver.PickDestination(row.base);
+        driver.Type(IDC_EDIT_NEWDIR, row.newDir);
+        const std::vector<std::string> before = Tree();
+        driver.Prompts().AnswerYes(2);
+        Execute(driver);
+
+        const QString created = row.base + QLatin1Char('/') + row.newDir + QLatin1Char('/');
+        EXPECT_EQ(driver.Prompts().Messages(),
+                  (std::vector<RecordedMessage>{
+                      kConfirmStart, kConfirmNewDir,
+                      Notice(QStringLiteral("新規ディレクトリを作成できませんでした。\n") +
+                             created + QLatin1Char('\n') + row.reason)}))
+            << created.toStdString();
+        EXPECT_EQ(Tree(), before) << created.toStdString();
+    }
+}
+
+TEST_F(ExecuteChecks, ExistingNewDirectoryIsUsedAsItIs) {
+    MakeDir(scratch.Path() + "/out/2020");
+    WriteBytes(scratch.Path() + "/out/2020/KEEP.TXT", "kept\r\n");
+    DialogDriver driver(source + "/");
+    driver.PickDestination(scratch.Child("out"));
+    driver.Type(IDC_EDIT_NEWDIR, QStringLiteral("2020"));
+    driver.Prompts().AnswerYes(2);
+    Execute(driver);
+
+    EXPECT_EQ(driver.Prompts().Messages().back(),
+              Notice(QStringLiteral("新規作成が終了しました。")));
+    EXPECT_EQ(FolderContents(scratch.Path() + "/out/2020"),
+              (std::map<std::string, std::string>{
+                  {"KEEP.TXT", "kept\r\n"}, {"zelbas00.dat", SampleBaseFile(kSampleTitleSjis)}}));
+}
+
+// Separators are looked for character by character: characters whose
+// Shift-JIS second byte is 0x5C are names like any other.
+TEST_F(ExecuteChecks, NewDirectoryNameIsRefusedForEachSeparatorItHolds) {
+    const auto refusal = [](QChar found) {
+        return Notice(QStringLiteral("新規に作成できるディレクトリは１階層までです。\n"
+                                     "新規ディレクトリ名に'") +
+                      found + QStringLiteral("'は使用できません。"));
+    };
+    struct Row {
+        QString newDir;
+        std::vector<RecordedMessage> refusals;
+    };
+    const Row rows[] = {
+        {QStringLiteral("a\\b"), {refusal(QLatin1Char('\\'))}},
+        {QStringLiteral("a/b"), {refusal(QLatin1Char('/'))}},
+        {QStringLiteral("a\\b/c"), {refusal(QLatin1Char('\\')), refusal(QLatin1Char('/'))}},
+    };
+    MakeDir(scratch.Path() + "/out");
+    for (const Row& row : rows) {
+        DialogDriver driver(source + "/");
+        driver.PickDestination(scratch.Child("out"));
+        driver.Type(IDC_EDIT_NEWDIR, row.newDir);
+        const std::vector<std::string> before = Tree();
+        driver.Prompts().AnswerYes();
+        Execute(driver);
+
+        std::vector<RecordedMessage> expected{kConfirmStart};
+        expected.insert(expected.end(), row.refusals.begin(), row.refusals.end());
+        EXPECT_EQ(driver.Prompts().Messages(), expected) << row.newDir.toStdString();
+        EXPECT_EQ(Tree(), before) << row.newDir.toStdString();
+    }
+}
+
+TEST_F(ExecuteChecks, NewDirectoryNamedWithKanjiEndingIn5CIsCreated) {
+    MakeDir(scratch.Path() + "/out");
+    DialogDriver driver(source + "/");
+    driver.PickDestination(scratch.Child("out"));
+    driver.Type(IDC_EDIT_NEWDIR, QStringLiteral("十表ソ"));
+    driver.Prompts().AnswerYes(2);
+    Execute(driver);
+
+    EXPECT_EQ(driver.Prompts().Messages(),
+              (std::vector<RecordedMessage>{kConfirmStart, kConfirmNewDir,
+                                            Notice(QStringLiteral("新規作成が終了しました。"))}));
+    EXPECT_EQ(ReadBytes(scratch.Path() + "/out/十表ソ/zelbas00.dat"),
+              SampleBaseFile(kSampleTitleSjis));
+}
+
+TEST_F(ExecuteChecks, TitleThatShiftJisCannotHoldIsRefusedBeforeAnythingIsWritten) {
+    MakeDir(scratch.Path() + "/out");
+    DialogDriver driver(source + "/");
+    driver.PickDestination(scratch.Child("out"));
+    driver.Replace(IDC_EDIT_DST_TITLE, QStringLiteral("Café 2020"));
+    const std::vector<std::string> before = Tree();
+    driver.Prompts().AnswerYes();
+    Execute(driver);
+
+    EXPECT_EQ(driver.Prompts().Messages(),
+              (std::vector<RecordedMessage>{
+                  kConfirmStart,
+                  Notice(QStringLiteral("コピー先のタイトルに使用できない文字「é」があります。\n"
+                                        "別の文字に置き換えて下さい。"))}));
+    EXPECT_EQ(Tree(), before);
+}
+
+TEST_F(ExecuteChecks, NewCreationWritesOnlyTheBaseFileWithTheTitleShown) {
+    const std::string out = scratch.Path() + "/out";
+    MakeDir(out);
+    WriteBytes(out + "/ZELCODB0.DAT", "old master\r\n");
+    DialogDriver driver(source + "/");
+    driver.PickDestination(QString::fromStdString(out));
+    // 25 double-byte characters: the whole 50-byte limit.
+    driver.Replace(IDC_EDIT_DST_TITLE,
+                   QStringLiteral("令和二年度　第一学年から第三学年の全生徒基本データ"));
+    driver.Prompts().AnswerYes();
+    Execute(driver);
+
+    const std::string titleSjis =
+        "\x97\xdf\x98\x61\x93\xf1\x94\x4e\x93\x78\x81\x40\x91\xe6\x88\xea\x8a\x77\x94\x4e"
+        "\x82\xa9\x82\xe7\x91\xe6\x8e\x4f\x8a\x77\x94\x4e\x82\xcc\x91\x53\x90\xb6\x93\x6b"
+        "\x8a\xee\x96\x7b\x83\x66\x81\x5b\x83\x5e";
+    EXPECT_EQ(driver.Prompts().Messages().back(),
+              Notice(QStringLiteral("新規作成が終了しました。")));
+    EXPECT_EQ(FolderContents(out),
+              (std::map<std::string, std::string>{{"ZELCODB0.DAT", "old master\r\n"},
+                                                  {"zelbas00.dat", SampleBaseFile(titleSjis)}}));
+}
+
+TEST_F(ExecuteChecks, ReadBackPastALimitStopsTheRequestAfterItsMessage) {
+    MakeDir(scratch.Path() + "/out");
+    DialogDriver driver(source + "/");
+    driver.PickDestination(scratch.Child("out"));
+    // 51 bytes, set as the program would set it: typing cannot get past 50.
+    QLineEdit* title = driver.Edit(IDC_EDIT_DST_TITLE);
+    title->setText(QString(51, QLatin1Char('x')));
+    const std::vector<std::string> before = Tree();
+    driver.Prompts().AnswerYes();
+    Execute(driver);
+
+    ASSERT_EQ(driver.Prompts().Messages().size(), 2U);
+    const RecordedMessage& refusal = driver.Prompts().Messages()[1];
+    EXPECT_EQ(refusal.caption, QCoreApplication::applicationName());
+    EXPECT_TRUE(refusal.text.contains(QStringLiteral("50バイト"))) << refusal.text.toStdString();
+    EXPECT_EQ(refusal.icon, MessageIcon::kWarning);
+    EXPECT_EQ(driver.Dialog().focusWidget(), title);
+    EXPECT_EQ(title->selectedText(), title->text());
+    EXPECT_EQ(Tree(), before);
+}
+
+TEST_F(ExecuteChecks, DestinationPastItsLimitIsQuietWhileTypingAndRefusedByExecute) {
+    const QString longBase = QStringLiteral("/") + QString(250, QLatin1Char('d'));
+    DialogDriver driver(source + "/");
+    driver.PickDestination(longBase);
+    driver.Type(IDC_EDIT_NEWDIR, QStringLiteral("2020abcd"));
+
+    EXPECT_TRUE(driver.Prompts().Messages().empty()) << "no message while typing";
+    EXPECT_EQ(driver.Edit(IDC_EDIT_DST_DIR)->text(), longBase + QStringLiteral("/2020abcd"));
+    EXPECT_EQ(driver.Edit(IDC_EDIT_NEWDIR)->text(), QStringLiteral("2020abcd"));
+
+    const std::vector<std::string> before = Tree();
+    driver.Prompts().AnswerYes();
+    Execute(driver);
+    ASSERT_EQ(driver.Prompts().Messages().size(), 2U);
+    EXPECT_TRUE(driver.Prompts().Messages()[1].text.contains(QStringLiteral("256バイト")));
+    EXPECT_EQ(driver.Dialog().focusWidget(), driver.Edit(IDC_EDIT_DST_DIR));
+    EXPECT_EQ(Tree(), before);
+}
+
+TEST_F(ExecuteChecks, FailuresOfSingleFilesAreListedUnderTheCompletionMessage) {
+    // A folder in the destination where each file should go cannot be
+    // replaced by a file.
+    const std::vector<std::string> blocked{"ZELCODB0.DAT", "ZELLCOB0.DAT", "ZELCLAB0.DAT",
+                                           "ZELTEAB0.DAT", "ZELROMB0.DAT", "ZELGRAB0.DAT",
+                                           "ZELSBJB0.DAT", "ZELMEEB0.DAT", "ZELATRB0.DAT",
+                                           "ZELATRB2.DAT", "ZELRULB0.DAT", "ZELEVTB0.DAT"};
+    const std::string out = scratch.Path() + "/out";
+    for (const std::string& name : blocked) {
+        WriteBytes(source + "/" + name, name + "\r\n");
+        MakeDir(out + "/" + name);
+    }
+    DialogDriver driver(source + "/");
+    driver.PickDestination(QString::fromStdString(out));
+    driver.Click(IDC_RADIO_CARRYOVER);
+    driver.Prompts().AnswerYes();
+    Execute(driver);
+
+    ASSERT_EQ(driver.Prompts().Messages().size(), 2U);
+    const RecordedMessage& done = driver.Prompts().Messages()[1];
+    EXPECT_EQ(done.icon, MessageIcon::kWarning);
+    const QStringList lines = done.text.split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 1 + 1 + 1 + 10 + 1) << done.text.toStdString();
+    EXPECT_EQ(lines[0], QStringLiteral("次年度繰り越しが終了しました。"));
+    EXPECT_EQ(lines[1], QString());
+    EXPECT_EQ(lines[2], QStringLiteral("次のファイルは作成できませんでした。"));
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_TRUE(
+            lines[3 + i].startsWith(QString::fromStdString(blocked[i]) + QStringLiteral("：")))
+            << lines[3 + i].toStdString();
+    }
+    EXPECT_EQ(lines.back(), QStringLiteral("ほか2件"));
+    EXPECT_EQ(ReadBytes(out + "/zelbas00.dat"), SampleBaseFile(kSampleTitleSjis))
+        << "the other files are still written";
+}
+
+TEST_F(ExecuteChecks, AbsentOptionalFilesAreNoFailures) {
+    MakeDir(scratch.Path() + "/out");
+    DialogDriver driver(source + "/");
+    driver.PickDestination(scratch.Child("out"));
+    driver.Click(IDC_RADIO_CARRYOVER);
+    driver.Prompts().AnswerYes();
+    Execute(driver);
+
+    EXPECT_EQ(driver.Prompts().Messages(),
+              (std::vector<RecordedMessage>{
+                  kConfirmStart, Notice(QStringLiteral("次年度繰り越しが終了しました。"))}));
+}
+
+}  // namespace
