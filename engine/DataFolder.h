@@ -111,7 +111,8 @@ struct FileResult {
 };
 
 // Everything an operation did, in catalogue order: the base file first, then
-// one row per file copied or per catalogue entry that found nothing.
+// one row per by-name entry, per file a pattern matched, or per pattern that
+// matched nothing (kAbsent, named by the pattern).
 struct OperationReport {
     std::vector<FileResult> files;
 
@@ -126,7 +127,8 @@ struct OperationReport {
 // for kinds 0 to 2 and 0 for any other kind (then nothing is written and the
 // report is left empty). The result does not reflect single copies: report,
 // when given, is cleared and receives what happened to each file. A missing
-// source base file is a failure there (kSourceUnreadable, ENOENT), not a skip.
+// source base file is a failure there (kSourceUnreadable, ENOENT), not a skip;
+// a failed final flush adds a last row named after dstFolder (kWriteFailed).
 int RunOperation(WaitIndicator& owner, int kind, std::string_view srcFolder,
                  std::string_view dstFolder, std::string_view title,
                  OperationReport* report = nullptr);

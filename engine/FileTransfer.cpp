@@ -2,7 +2,9 @@
 
 #include <cerrno>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "engine/FileReplacement.h"
 #include "engine/SourceFile.h"
@@ -40,6 +42,11 @@ FileResult TransferFile(Folder& src, std::string_view srcName, Folder& dst,
     }
     if (replacing && !S_ISREG(target.st_mode)) {
         return Result(FileStatus::kCreateFailed, S_ISDIR(target.st_mode) ? EISDIR : EEXIST);
+    }
+    // A file we may not write stays as it is, as opening it for writing would
+    // fail; the rename alone would not notice.
+    if (replacing && ::faccessat(AT_FDCWD, to->path.c_str(), W_OK, AT_EACCESS) != 0) {
+        return Result(FileStatus::kCreateFailed, errno);
     }
     const mode_t mode = replacing ? (target.st_mode & 07777) : NewFileMode();
     FileResult result =

@@ -6,7 +6,10 @@
 // created under dstName. The destination is refused when it is the source
 // file itself (compared by device and inode, so other spellings, symbolic and
 // hard links are caught), and it is written through FileReplacement, so a
-// failure leaves it as it was with its permission bits kept.
+// failure leaves it as it was with its permission bits kept. An existing
+// destination that is not a regular file, or that this process may not write,
+// is left alone (kCreateFailed). A symbolic link at the destination is
+// replaced by the new file; what it pointed to stays untouched.
 #pragma once
 
 #include <functional>

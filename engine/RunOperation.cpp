@@ -1,3 +1,6 @@
+#include <cerrno>
+#include <string>
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -49,14 +52,16 @@ bool WroteAny(const std::vector<FileResult>& rows) {
 }
 
 // One flush of the destination's file system for the whole operation, so
-// the data is on disk when the caller reports completion.
-void FlushDestination(const Folder& dst) {
+// the data is on disk when the caller reports completion. Returns 0 or the
+// errno of the failed flush.
+int FlushDestination(const Folder& dst) {
     const std::string& directory = dst.directory();
     UniqueFd folder(
         ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.valid()) {
-        ::syncfs(folder.get());
+    if (!folder.valid() || ::syncfs(folder.get()) != 0) {
+        return errno;
     }
+    return 0;
 }
 
 }  // namespace
@@ -78,7 +83,9 @@ int RunOperation(WaitIndicator& owner, int kind, std::string_view srcFolder,
         CopyEntry(entry, src, dst, rows);
     }
     if (WroteAny(rows)) {
-        FlushDestination(dst);
+        if (const int flushError = FlushDestination(dst)) {
+            rows.push_back({std::string(dstFolder), FileStatus::kWriteFailed, flushError});
+        }
     }
     if (report != nullptr) {
         report->files = std::move(rows);

@@ -161,4 +161,53 @@ TEST_F(BaseFileTest, WriteBaseFileOntoItselfIsRefused) {
     EXPECT_EQ(src_.Names(), std::vector<std::string>{"ZELBAS00.DAT"});
 }
 
+TEST_F(BaseFileTest, BadBaseFilesStillGiveOneTitleAndTwentySixLines) {
+    const std::string megabyteLine(1 << 20, 'm');
+    std::string tenThousandLines;
+    for (int n = 1; n <= 10000; ++n) {
+        tenThousandLines += (n == 23 ? std::string("T23") : "L" + std::to_string(n)) + "\r\n";
+    }
+    std::string binary;
+    for (int i = 0; i < 4096; ++i) {
+        const char byte = static_cast<char>((i * 7) % 256);
+        binary += byte == 0x1A ? '\0' : byte;
+    }
+    struct Row {
+        const char* what;
+        std::string source;
+        std::string title;
+    } rows[] = {
+        {"one line of 1 MiB", megabyteLine, ""},
+        {"no line feed at all", std::string(1000, 'n'), ""},
+        {"10,000 lines", tenThousandLines, "T23"},
+        {"binary bytes", binary, ""},
+    };
+    for (const Row& row : rows) {
+        src_.Write("ZELBAS00.DAT", row.source);
+        std::string title = "unset";
+        if (row.title.empty()) {
+            EXPECT_EQ(ReadTitle(src_.text(), title), 1) << row.what;
+        } else {
+            ASSERT_EQ(ReadTitle(src_.text(), title), 1) << row.what;
+            EXPECT_EQ(title, row.title) << row.what;
+        }
+        EXPECT_EQ(WriteBaseFile(src_.text(), dst_.text(), "new"), 1) << row.what;
+        const std::string written = *dst_.Read("zelbas00.dat");
+        std::size_t lines = 0;
+        for (std::size_t at = 0; (at = written.find("\r\n", at)) != std::string::npos; at += 2) {
+            ++lines;
+        }
+        EXPECT_EQ(lines, 26u) << row.what;
+        EXPECT_NE(written.find("\r\nnew\r\n"), std::string::npos) << row.what;
+    }
+}
+
+TEST_F(BaseFileTest, ALongFirstLineIsCarriedWhole) {
+    const std::string megabyteLine(1 << 20, 'm');
+    src_.Write("ZELBAS00.DAT", megabyteLine);
+    EXPECT_EQ(WriteBaseFile(src_.text(), dst_.text(), "T"), 1);
+    EXPECT_EQ(dst_.Read("zelbas00.dat"),
+              megabyteLine + "\r\n" + EmptyLines(21) + "T\r\n" + EmptyLines(3));
+}
+
 }  // namespace

@@ -195,4 +195,85 @@ TEST_F(CopyDataFileTest, PathsOverTheLimitAreRefusedNotCut) {
     EXPECT_EQ(CopyDataFile("ZELCODB0.DAT", dst.text(), fits), 1);
 }
 
+TEST_F(CopyDataFileTest, AFifoAtTheDestinationIsLeftAlone) {
+    src_.Write("ZELCODB0.DAT", "data\n");
+    ASSERT_EQ(::mkfifo((dst_.text() + "zelcodb0.dat").c_str(), 0644), 0);
+    EXPECT_EQ(Copy("ZELCODB0.DAT"), 0);
+    struct stat info {};
+    ASSERT_EQ(::lstat((dst_.text() + "zelcodb0.dat").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    EXPECT_EQ(dst_.Names(), std::vector<std::string>{"zelcodb0.dat"});
+}
+
+TEST_F(CopyDataFileTest, FailedCopiesLeaveNoTemporaryBehind) {
+    src_.Write("ZELCODB0.DAT", "data\n");
+    dst_.MakeFolder("ZELCODB0.DAT");
+    EXPECT_EQ(Copy("ZELCODB0.DAT"), 0);
+    EXPECT_EQ(CopyDataFile("ZELCODB0.DAT", src_.text(), dst_.text() + "missing/"), 0);
+    EXPECT_EQ(dst_.Names(), std::vector<std::string>{"ZELCODB0.DAT"});
+}
+
+TEST_F(CopyDataFileTest, FolderTextIsAPlainPrefix) {
+    src_.Write("yearZELCODB0.DAT", "prefixed\n");
+    src_.Write("ZELCODB0.DAT", "plain\n");
+    EXPECT_EQ(CopyDataFile("ZELCODB0.DAT", src_.text() + "year", dst_.text() + "old-"), 1);
+    EXPECT_EQ(dst_.Names(), std::vector<std::string>{"old-ZELCODB0.DAT"});
+    EXPECT_EQ(dst_.Read("old-ZELCODB0.DAT"), "prefixed\r\n");
+    EXPECT_EQ(CopyDataFiles("*.DAT", src_.text() + "YEAR", dst_.text()), 1);
+    EXPECT_EQ(dst_.Read("ZELCODB0.DAT"), "prefixed\r\n");
+}
+
+TEST_F(CopyDataFileTest, ADriveLikeFolderTextIsNotCut) {
+    src_.Write("ZELCODB0.DAT", "data\n");
+    char previous[4096];
+    ASSERT_NE(::getcwd(previous, sizeof previous), nullptr);
+    ASSERT_EQ(::chdir(dst_.path().c_str()), 0);
+    const int copied = CopyDataFile("ZELCODB0.DAT", src_.text(), "C:\\\\");
+    ASSERT_EQ(::chdir(previous), 0);
+    EXPECT_EQ(copied, 1);
+    EXPECT_EQ(dst_.Names(), std::vector<std::string>{"C:\\\\ZELCODB0.DAT"});
+}
+
+TEST_F(CopyDataFileTest, PatternCopiesEveryMatchUnderItsOwnName) {
+    for (const char* name : {"a.SP1", "b.spa", "c.sp", "d.SPXX", "e.sp1.bak", "F.sp\xFF"}) {
+        src_.Write(name, name);
+    }
+    dst_.Write("B.SPA", "old");
+    EXPECT_EQ(CopyDataFiles("*.SP?", src_.text(), dst_.text()), 1);
+    EXPECT_EQ(dst_.Names(), (std::vector<std::string>{"B.SPA", "F.sp\xFF", "a.SP1"}));
+    EXPECT_EQ(dst_.Read("B.SPA"), "b.spa") << "an existing file keeps its spelling";
+    EXPECT_EQ(dst_.Read("F.sp\xFF"), "F.sp\xFF");
+}
+
+TEST_F(CopyDataFileTest, PatternWithoutMatchesReturnsZeroAndCreatesNothing) {
+    src_.Write("a.ZEL", "");
+    src_.MakeFolder("dir.SKN");
+    EXPECT_EQ(CopyDataFiles("*.ZE2", src_.text(), dst_.text()), 0);
+    EXPECT_EQ(CopyDataFiles("ZELAFFB0.DAT", src_.text(), dst_.text()), 0);
+    EXPECT_EQ(CopyDataFiles("*.ZEL", src_.text() + "missing/", dst_.text()), 0);
+    // A match that is skipped still counts as a match.
+    EXPECT_EQ(CopyDataFiles("*.SKN", src_.text(), dst_.text()), 1);
+    EXPECT_TRUE(dst_.Names().empty());
+    src_.Write("zelaffb0.dat", "aff\n");
+    EXPECT_EQ(CopyDataFiles("ZELAFFB0.DAT", src_.text(), dst_.text()), 1);
+    EXPECT_EQ(dst_.Names(), std::vector<std::string>{"zelaffb0.dat"});
+}
+
+TEST_F(CopyDataFileTest, PatternCopiesOneOfNamesDifferingOnlyInCase) {
+    src_.Write("x.zel", "lower");
+    src_.Write("X.ZEL", "upper");
+    EXPECT_EQ(CopyDataFiles("*.ZEL", src_.text(), dst_.text()), 1);
+    EXPECT_EQ(dst_.Names(), std::vector<std::string>{"X.ZEL"});
+    EXPECT_EQ(dst_.Read("X.ZEL"), "upper");
+}
+
+TEST_F(CopyDataFileTest, PatternCopyOntoTheSourceFolderChangesNothing) {
+    src_.Write("a.ZEL", "a\n");
+    src_.Write("b.ZEL", "b\r\n");
+    EXPECT_EQ(CopyDataFiles("*.ZEL", src_.text(), src_.text()), 1);
+    EXPECT_EQ(src_.Names(), (std::vector<std::string>{"a.ZEL", "b.ZEL"}));
+    EXPECT_EQ(src_.Read("a.ZEL"), "a\n");
+    EXPECT_EQ(src_.Read("b.ZEL"), "b\r\n");
+}
+
 }  // namespace

@@ -230,4 +230,29 @@ TEST_F(RunOperationTest, SameFolderIsRefusedFileByFile) {
     EXPECT_EQ(src_.Read("A.ZEL"), ContentOf("A.ZEL"));
 }
 
+TEST_F(RunOperationTest, NamesDifferingOnlyInCaseGiveTheSameChoiceEveryRun) {
+    TempFolder src;
+    src.Write("ZELBAS00.DAT", BaseFile("x"));
+    src.Write("zelcodb0.dat", "lower\n");
+    src.Write("ZelCodB0.Dat", "mixed\n");
+    src.Write("q.zel", "lower\n");
+    src.Write("Q.ZEL", "upper\n");
+    for (int run = 0; run < 2; ++run) {
+        TempFolder dst;
+        dst.Write("ZELBAS00.DAT", "old");
+        EXPECT_EQ(RunOperation(indicator_, KIND_BACKUP, src.text(), dst.text(), "t"), 1);
+        EXPECT_EQ(dst.Names(), (std::vector<std::string>{"Q.ZEL", "ZELBAS00.DAT", "ZELCODB0.DAT"}))
+            << "run " << run;
+        // "ZelCodB0.Dat" sorts before "zelcodb0.dat".
+        EXPECT_EQ(dst.Read("ZELCODB0.DAT"), "mixed\r\n") << "run " << run;
+        EXPECT_EQ(dst.Read("Q.ZEL"), "upper\r\n") << "run " << run;
+    }
+}
+
+TEST_F(RunOperationTest, AStrayTemporaryIsNeverCopied) {
+    src_.Write(".~fileutility-Ab12Cd.tmp", "half written");
+    EXPECT_EQ(Run(KIND_BACKUP), 1);
+    EXPECT_FALSE(dst_.Exists(".~fileutility-Ab12Cd.tmp"));
+}
+
 }  // namespace
