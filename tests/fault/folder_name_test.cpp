@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "CaseName.h"
 #include "Mount.h"
 #include "ReportRows.h"
 #include "SampleText.h"
@@ -127,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
         SameFolderCase{"SymbolicLink", [](const std::string& r) { return r + "/link/"; }, true,
                        false},
         SameFolderCase{"BindMount", [](const std::string& r) { return r + "/bind/"; }, true, true}),
-    [](const auto& test) { return std::string(test.param.name); });
+    CaseName());
 
 TEST_F(FolderNames, DifferentOrMissingFoldersAreNotTheSame) {
     const std::string root = scratch_.Path();
@@ -183,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(FolderName, SameFile,
                                            SameFileCase{"SymbolicLink", "ZELCODB0.DAT", false},
                                            SameFileCase{"SymbolicLinkOtherCase", "zelcodb0.dat",
                                                         false}),
-                         [](const auto& test) { return std::string(test.param.name); });
+                         CaseName());
 
 // Names that differ only in letter case: the exact-case entry wins, else the
 // first in byte order; a missing destination file takes the catalogue's case,
@@ -220,28 +221,32 @@ TEST_P(CaseNames, MakeTheDocumentedChoiceInEitherListingOrder) {
 
 INSTANTIATE_TEST_SUITE_P(
     FolderName, CaseNames,
-    ::testing::Values(CaseNamesCase{"SourceExactCaseWins",
-                                    {{"ZELCODB0.DAT", "upper\r\n"}, {"zelcodb0.dat", "lower\r\n"}},
-                                    {},
-                                    {{"ZELCODB0.DAT", "upper\r\n"}}},
-                      CaseNamesCase{
-                          "SourceFirstInByteOrderWins",
-                          {{"zelcodb0.dat", "lower\r\n"}, {"Zelcodb0.dat", "capital\r\n"}},
-                          {},
-                          {{"ZELCODB0.DAT", "capital\r\n"}}},
-                      CaseNamesCase{"DestinationKeepsItsOwnName",
-                                    {{"ZELCODB0.DAT", "new\r\n"}},
-                                    {{"zelcodb0.dat", "old\r\n"}},
-                                    {{"zelcodb0.dat", "new\r\n"}}},
-                      CaseNamesCase{"DestinationExactCaseIsRewritten",
-                                    {{"ZELCODB0.DAT", "new\r\n"}},
-                                    {{"ZELCODB0.DAT", "old\r\n"}, {"zelcodb0.dat", "other\r\n"}},
-                                    {{"ZELCODB0.DAT", "new\r\n"}, {"zelcodb0.dat", "other\r\n"}}},
-                      CaseNamesCase{"BaseFileKeepsItsOwnName",
-                                    {},
-                                    {{"ZELBAS00.DAT", "old\r\n"}},
-                                    {{"ZELBAS00.DAT", BaseFileText("NEW")}}}),
-    [](const auto& test) { return std::string(test.param.name); });
+    ::testing::Values(
+        CaseNamesCase{"SourceExactCaseWins",
+                      {{"ZELCODB0.DAT", "upper\r\n"}, {"zelcodb0.dat", "lower\r\n"}},
+                      {},
+                      {{"ZELCODB0.DAT", "upper\r\n"}}},
+        CaseNamesCase{"SourceFirstInByteOrderWins",
+                      {{"zelcodb0.dat", "lower\r\n"}, {"Zelcodb0.dat", "capital\r\n"}},
+                      {},
+                      {{"ZELCODB0.DAT", "capital\r\n"}}},
+        CaseNamesCase{"DestinationKeepsItsOwnName",
+                      {{"ZELCODB0.DAT", "new\r\n"}},
+                      {{"zelcodb0.dat", "old\r\n"}},
+                      {{"zelcodb0.dat", "new\r\n"}}},
+        CaseNamesCase{"DestinationExactCaseIsRewritten",
+                      {{"ZELCODB0.DAT", "new\r\n"}},
+                      {{"ZELCODB0.DAT", "old\r\n"}, {"zelcodb0.dat", "other\r\n"}},
+                      {{"ZELCODB0.DAT", "new\r\n"}, {"zelcodb0.dat", "other\r\n"}}},
+        CaseNamesCase{"PatternCopiesFirstInByteOrder",
+                      {{"a.zel", "lower\r\n"}, {"A.ZEL", "upper\r\n"}, {"b.Zel", "other\r\n"}},
+                      {},
+                      {{"A.ZEL", "upper\r\n"}, {"b.Zel", "other\r\n"}}},
+        CaseNamesCase{"BaseFileKeepsItsOwnName",
+                      {},
+                      {{"ZELBAS00.DAT", "old\r\n"}},
+                      {{"ZELBAS00.DAT", BaseFileText("NEW")}}}),
+    CaseName());
 
 // Wildcards: "*" any run (also none), "?" exactly one character, letters
 // folded; the names found pass to the destination byte for byte.
@@ -288,7 +293,7 @@ INSTANTIATE_TEST_SUITE_P(
                                    {"zelaffb0.dat", "ZELAFFB0.DAT.OLD", "XZELAFFB0.DAT"},
                                    {"zelaffb0.dat"}},
                       WildcardCase{"NothingMatches", "*.SKN", {"x.skn.txt", "skn", "x.sk"}, {}}),
-    [](const auto& test) { return std::string(test.param.name); });
+    CaseName());
 
 // Folder text + name over kMaxPathBytes is refused, never cut; at the limit
 // it is copied.
@@ -347,6 +352,6 @@ TEST_P(LongPath, IsRefusedNeverCut) {
 INSTANTIATE_TEST_SUITE_P(FolderName, LongPath,
                          ::testing::Values(LongPathCase{"LongSource", true},
                                            LongPathCase{"LongDestination", false}),
-                         [](const auto& test) { return std::string(test.param.name); });
+                         CaseName());
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "CaseName.h"
 #include "Driver.h"
 #include "ReportRows.h"
 #include "SampleText.h"
@@ -23,8 +24,9 @@ constexpr uid_t kNobody = 65534;
 
 struct PermissionCase {
     const char* name;
-    mode_t sourceFileMode;  // of src/ZELCODB0.DAT
-    bool writableDestination;
+    mode_t sourceFileMode;                        // of src/ZELCODB0.DAT
+    bool writableDestination;                     // the folder and its files belong to the user
+    mode_t destinationFileMode;                   // of dst/ZELCODB0.DAT
     std::map<std::string, std::string> statuses;  // name -> status that must be reported
 };
 
@@ -60,8 +62,11 @@ class Unprivileged : public ::testing::TestWithParam<PermissionCase> {
 TEST_P(Unprivileged, ReportsEachRefusedFileAndCopiesTheOthers) {
     const PermissionCase& c = GetParam();
     ASSERT_EQ(chmod((src_ + "ZELCODB0.DAT").c_str(), c.sourceFileMode), 0);
+    ASSERT_EQ(chmod((dst_ + "ZELCODB0.DAT").c_str(), c.destinationFileMode), 0);
     if (c.writableDestination) {
-        ASSERT_EQ(chown(dst_.c_str(), kNobody, kNobody), 0);
+        for (const std::string& path : {dst_, dst_ + "ZELCODB0.DAT", dst_ + "zelbas00.dat"}) {
+            ASSERT_EQ(chown(path.c_str(), kNobody, kNobody), 0) << path;
+        }
     }
     std::map<std::string, std::string> before;
     for (const std::string& name : ListNames(dst_)) {
@@ -98,16 +103,25 @@ INSTANTIATE_TEST_SUITE_P(Permission, Unprivileged,
                          ::testing::Values(PermissionCase{"UnreadableSourceFile",
                                                           0000,
                                                           true,
+                                                          0644,
                                                           {{"ZELCODB0.DAT", "kSourceUnreadable"},
+                                                           {"ZELLCOB0.DAT", "kCopied"},
+                                                           {"zelbas00.dat", "kCopied"}}},
+                                           PermissionCase{"ReadOnlyDestinationFile",
+                                                          0644,
+                                                          true,
+                                                          0444,
+                                                          {{"ZELCODB0.DAT", "kCreateFailed"},
                                                            {"ZELLCOB0.DAT", "kCopied"},
                                                            {"zelbas00.dat", "kCopied"}}},
                                            PermissionCase{"ReadOnlyDestinationFolder",
                                                           0644,
                                                           false,
+                                                          0644,
                                                           {{"ZELCODB0.DAT", "kCreateFailed"},
                                                            {"ZELLCOB0.DAT", "kCreateFailed"},
                                                            {"zelbas00.dat", "kCreateFailed"}}}),
-                         [](const auto& test) { return std::string(test.param.name); });
+                         CaseName());
 
 // A replaced file keeps its permission bits; the temporary's own must not
 // leak into it.
@@ -116,7 +130,7 @@ TEST(Permission, ReplacementKeepsTheFileMode) {
     const std::string src = scratch.Folder("src");
     const std::string dst = scratch.Folder("dst");
     ASSERT_TRUE(WriteBytes(src + "ZELCODB0.DAT", CrLfText("new", 100)));
-    for (const mode_t mode : {0600, 0640, 0664, 0444}) {
+    for (const mode_t mode : {0600, 0640, 0604, 0755}) {
         ASSERT_TRUE(WriteBytes(dst + "ZELCODB0.DAT", "old\r\n"));
         ASSERT_EQ(chmod((dst + "ZELCODB0.DAT").c_str(), mode), 0);
 

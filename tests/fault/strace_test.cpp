@@ -8,10 +8,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
-#include <set>
 #include <string>
 #include <vector>
 
+#include "CaseName.h"
 #include "Driver.h"
 #include "SampleText.h"
 #include "Scratch.h"
@@ -225,7 +225,7 @@ INSTANTIATE_TEST_SUITE_P(
         InjectionCase{"SecondReadFails", "read", On::kSource, 2, "EIO", true, "kSourceUnreadable",
                       EIO},
         InjectionCase{"RenameFails", kRenames, On::kTarget, 1, "EIO", true, "kWriteFailed", EIO}),
-    [](const auto& test) { return std::string(test.param.name); });
+    CaseName());
 
 struct KillCase {
     const char* name;
@@ -286,7 +286,7 @@ INSTANTIATE_TEST_SUITE_P(
         KillCase{"KilledAtTheFlush", "ZELCODB0.DAT", kFlushes, On::kTemporary, 1},
         KillCase{"KilledAtTheRename", "ZELCODB0.DAT", kRenames, On::kTarget, 1},
         KillCase{"KilledAtTheFinalFlush", "ZELCLAB0.DAT", "syncfs", On::kAny, 1}),
-    [](const auto& test) { return std::string(test.param.name); });
+    CaseName());
 
 class Durability : public StraceFixture {
   protected:
@@ -348,6 +348,21 @@ TEST_F(Durability, OneFileSystemFlushEndsTheOperation) {
     EXPECT_TRUE(CallOn(calls[syncfs[0]], dst_.substr(0, dst_.size() - 1)))
         << "the flush must be of the destination: " << calls[syncfs[0]].line;
     EXPECT_EQ(calls[syncfs[0]].result, "0");
+}
+
+// The final flush is the operation's promise that the data is on disk: when
+// it fails, the report must say so rather than show every file as copied.
+TEST_F(Durability, FailedFinalFlushIsReported) {
+    ResetDestination({"ZELCODB0.DAT"});
+    const TracedRun run =
+        TraceDriver("syncfs", {"-e", "inject=syncfs:error=EIO:when=1"}, CarryOverArgs(), logs_);
+
+    ASSERT_TRUE(run.driver.finished) << run.driver.Describe();
+    ASSERT_FALSE(run.driver.rows.empty());
+    const ReportRow& last = run.driver.rows.back();
+    EXPECT_EQ(last.name, dst_) << run.driver.Describe();
+    EXPECT_EQ(last.status, "kWriteFailed") << run.driver.Describe();
+    EXPECT_EQ(last.systemError, EIO) << run.driver.Describe();
 }
 
 }  // namespace

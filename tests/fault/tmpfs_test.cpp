@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "CaseName.h"
 #include "Mount.h"
 #include "ReportRows.h"
 #include "SampleText.h"
@@ -79,7 +80,7 @@ TEST_P(DiskFull, KeepsWhatWasThereAndCopiesLaterFiles) {
 INSTANTIATE_TEST_SUITE_P(Tmpfs, DiskFull,
                          ::testing::Values(DiskFullCase{"ReplacingAnExistingFile", true},
                                            DiskFullCase{"NewFile", false}),
-                         [](const auto& test) { return std::string(test.param.name); });
+                         CaseName());
 
 // The base file is replaced like any other: a full disk keeps the old one.
 TEST_F(TmpfsDestination, DiskFullKeepsTheOldBaseFile) {

@@ -1,0 +1,50 @@
+// Fuzzes the text-mode copy (CopyDataFile). Property: the destination holds
+// the source's bytes up to its first 0x1A with every lone LF written as
+// CR LF; so it never holds a lone LF or a 0x1A.
+//
+// Input: the first byte, when its top bit is set, puts a run of filler bytes
+// before the rest, so that the interesting bytes land on the edge of the
+// engine's 64 KiB read buffer (a CR LF pair split between two fills).
+#include <unistd.h>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "FuzzSupport.h"
+#include "Scratch.h"
+#include "TextModel.h"
+#include "engine/DataFolder.h"
+
+namespace {
+
+std::string SourceBytes(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) {
+        return {};
+    }
+    const std::string rest(reinterpret_cast<const char*>(data) + 1, size - 1);
+    if ((data[0] & 0x80) == 0) {
+        return rest;
+    }
+    const std::size_t filler = 64 * 1024 - (data[0] & 0x07);
+    return std::string(filler, 'f') + rest;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const std::string src = FuzzFolder("src");
+    static const std::string dst = FuzzFolder("dst");
+    const std::string source = SourceBytes(data, size);
+    Check(WriteBytes(src + "ZELCODB0.DAT", source), "the source file could be written");
+    ::unlink((dst + "ZELCODB0.DAT").c_str());  // a new file each time: no flush per run
+
+    Check(CopyDataFile("ZELCODB0.DAT", src, dst) == 1, "CopyDataFile returns 1");
+
+    const std::string copied = ReadBytes(dst + "ZELCODB0.DAT");
+    Check(copied.find('\x1A') == std::string::npos, "no 0x1A in the copy", "", copied);
+    Check(HasNoLoneLf(copied), "no lone LF in the copy", "", copied);
+    const std::string expected = WriteTextMode(ReadTextMode(source));
+    Check(copied == expected, "the copy is the source up to 0x1A with lone LFs as CR LF", expected,
+          copied);
+    return 0;
+}
