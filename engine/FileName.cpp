@@ -2,10 +2,6 @@
 
 #include <algorithm>
 
-char FoldCase(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 std::string FoldCase(std::string_view name) {
     std::string folded(name);
     for (char& c : folded) {
@@ -20,9 +16,33 @@ bool EqualsFolded(std::string_view a, std::string_view b) {
            });
 }
 
+namespace {
+
+// Matches a pattern without "*" against a name of the same length.
+bool MatchesFixed(std::string_view pattern, std::string_view name) {
+    return std::equal(pattern.begin(), pattern.end(), name.begin(), name.end(),
+                      [](char p, char n) { return p == '?' || FoldCase(p) == FoldCase(n); });
+}
+
+// The part of a match after the pattern's last "*" is fixed: it must end the
+// name. Testing that first turns most names of a large folder away at once.
+bool EndsAsPatternDoes(std::string_view pattern, std::string_view name) {
+    const std::size_t lastStar = pattern.rfind('*');
+    if (lastStar == std::string_view::npos) {
+        return true;
+    }
+    const std::string_view tail = pattern.substr(lastStar + 1);
+    return tail.size() <= name.size() && MatchesFixed(tail, name.substr(name.size() - tail.size()));
+}
+
+}  // namespace
+
 // Greedy match that returns to the last "*" on a mismatch: linear for the
 // catalogue's patterns, never exponential.
 bool MatchesPattern(std::string_view pattern, std::string_view name) {
+    if (!EndsAsPatternDoes(pattern, name)) {
+        return false;
+    }
     std::size_t p = 0;
     std::size_t n = 0;
     std::size_t starAt = std::string_view::npos;
