@@ -2,26 +2,22 @@
 // encoding its text is stored in.
 //
 // Typing or pasting that would take the text past the limit is refused, as a
-// limited edit control does. A text already past the limit (set by the
-// program) may still be shortened.
+// limited edit control does. A text the program set past the limit is shown
+// whole; QLineEdit then lets the user change it freely until it fits again.
 #pragma once
 
 #include <QValidator>
 
 #include "platform/TextEncoding.h"
 
-class QLineEdit;
-
 class ByteLimitValidator : public QValidator {
   public:
-    ByteLimitValidator(QLineEdit* edit, int maxBytes, TextEncoding encoding);
+    ByteLimitValidator(QObject* parent, int maxBytes, TextEncoding encoding);
 
-    // Acceptable when input fits the limit or is no longer than the text
-    // the edit holds now; Invalid otherwise.
+    // Acceptable when input fits the limit, Invalid otherwise.
     State validate(QString& input, int& pos) const override;
 
   private:
-    QLineEdit* m_edit;
     int m_maxBytes;
     TextEncoding m_encoding;
 };

@@ -1,0 +1,71 @@
+// Start-up: the environment file in the current directory decides whether
+// the main dialog opens and on which folder.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <filesystem>
+
+#include "DialogDriver.h"
+#include "SampleFolders.h"
+#include "app/FileUtility.h"
+#include "config/EnvFile.h"
+#include "res/Resource.h"
+
+namespace {
+
+// Runs the test body in another current directory.
+class InFolder {
+  public:
+    explicit InFolder(const std::string& folder) : m_previous(std::filesystem::current_path()) {
+        std::filesystem::current_path(folder);
+    }
+    ~InFolder() { std::filesystem::current_path(m_previous); }
+
+  private:
+    std::filesystem::path m_previous;
+};
+
+TEST(Startup, WithoutEnvironmentFileShowsTheFamilyMessageAndNoDialog) {
+    ScratchFolder scratch;
+    ScriptedPrompts prompts;
+    InFolder here(scratch.Path());
+    const bool opened = WithModalDialog([] { CFileUtilityApp().InitInstance(); }, [](QWidget*) {});
+    EXPECT_FALSE(opened) << "the main dialog must not open";
+    EXPECT_EQ(prompts.Messages(), (std::vector<RecordedMessage>{RecordedMessage{
+                                      false, QStringLiteral("Zelmora メニュー"),
+                                      QStringLiteral("zeldefs8.envが見つかりません。"),
+                                      MessageIcon::kInformation, MessageButtons::kOk}}));
+}
+
+TEST(Startup, WithEnvironmentFileOpensTheMainDialogOnItsFolder) {
+    ScratchFolder scratch;
+    const std::string data = scratch.Path() + "/data/2019/";
+    MakeDataFolder(data);
+    WriteBytes(scratch.Path() + "/zeldefs8.env", "[OTHER]=x\r\n[PATH]=" + data + "\r\n");
+    ScriptedPrompts prompts;
+    InFolder here(scratch.Path());
+
+    QString shownFolder, shownTitle;
+    bool isMainDialog = false;
+    const bool opened = WithModalDialog(
+        [] { CFileUtilityApp().InitInstance(); },
+        [&](QWidget* modal) {
+            auto* dialog = qobject_cast<CFileUtilityDlg*>(modal);
+            isMainDialog = dialog != nullptr;
+            if (isMainDialog) {
+                shownFolder =
+                    qobject_cast<QLineEdit*>(dialog->GetDlgItem(IDC_EDIT_SRC_DIR))->text();
+                shownTitle =
+                    qobject_cast<QLineEdit*>(dialog->GetDlgItem(IDC_EDIT_DST_TITLE))->text();
+            }
+        });
+    g_szDataPath.clear();
+    EXPECT_TRUE(opened);
+    EXPECT_TRUE(isMainDialog);
+    EXPECT_EQ(shownFolder, QString::fromStdString(data));
+    EXPECT_EQ(shownTitle, QStringLiteral("２０１９年度　本校データ"));
+    EXPECT_TRUE(prompts.Messages().empty());
+}
+
+}  // namespace
