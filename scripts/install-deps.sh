@@ -8,7 +8,7 @@ run_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-ipafont-gothic)
 test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang clang-tidy libclang-rt-14-dev
-    strace util-linux dos2unix xvfb xauth
+    strace util-linux dos2unix xvfb xauth desktop-file-utils
 )
 
 packages=("${run_packages[@]}")

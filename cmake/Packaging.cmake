@@ -1,0 +1,27 @@
+# A Debian package of the program, its menu entry and its icon:
+#   cpack -G DEB   (in a configured and built build folder)
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME fileutility)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "FileUtility developers")
+set(CPACK_PACKAGE_CONTACT "FileUtility developers <fileutility@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "Prepares Zelmora data folders (ファイルユーティリティ)")
+# The long description, wrapped as the package shows it.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "ファイルユーティリティ (file utility) is a small Japanese dialog for the"
+    "data folders of the Zelmora school-administration family: it writes a new"
+    "data folder with its own title, carries a folder over to the next school"
+    "year, or backs one up. It reads the default data folder from zeldefs8.env"
+    "in the working folder.")
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# Libraries come from dpkg-shlibdeps; the dialog's labels need a Japanese font,
+# which no library dependency brings.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
+
+include(CPack)
