@@ -91,6 +91,21 @@ TEST_F(FolderListingTest, PatternYieldsOneEntryPerFoldedName) {
     EXPECT_TRUE(listing.Match("*.ZE2").empty());
 }
 
+// Names alike in their first 16 bytes are ordered by what follows; bytes
+// above 0x7F order after every ASCII letter.
+TEST_F(FolderListingTest, LongNamesAlikeAtTheStartKeepByteOrder) {
+    const FolderListing listing =
+        ListingOf({"zelprn-sel-0002.dat", "ZELPRN-SEL-0001.DAT", "ZELPRN-SEL-0002.DAT",
+                   "zelprn-sel-0001.dat", "ZELPRN-SEL-000\xff.DAT", "ZELPRN-SEL-00.DAT"});
+    EXPECT_EQ(listing.Match("ZELPRN-SEL-*.DAT"),
+              (std::vector<std::string>{"ZELPRN-SEL-00.DAT", "ZELPRN-SEL-0001.DAT",
+                                        "ZELPRN-SEL-0002.DAT", "ZELPRN-SEL-000\xff.DAT"}));
+    ASSERT_NE(listing.Find("Zelprn-Sel-0002.Dat"), nullptr);
+    EXPECT_EQ(*listing.Find("Zelprn-Sel-0002.Dat"), "ZELPRN-SEL-0002.DAT");
+    ASSERT_NE(listing.Find("zelprn-sel-0001.dat"), nullptr);
+    EXPECT_EQ(*listing.Find("zelprn-sel-0001.dat"), "zelprn-sel-0001.dat");
+}
+
 TEST_F(FolderListingTest, AddedNamesAreFound) {
     FolderListing listing = ListingOf({"x"});
     listing.Add("NEW.DAT");
