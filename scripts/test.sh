@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up this machine, builds without warnings and runs every test: once as
 # built for use, once more under AddressSanitizer, UndefinedBehaviorSanitizer
-# and LeakSanitizer (any report fails the run).
+# and LeakSanitizer (any report fails the run); then fuzzes the input readers
+# and the text-mode copy for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,3 +20,6 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \
     ctest --test-dir build-sanitize --output-on-failure -j2
+
+# Each fuzz harness for a bounded time on top of its seed corpus (about a minute).
+bash scripts/fuzz.sh
