@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QDialog>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,6 +9,7 @@
 
 #include "platform/DialogFont.h"
 #include "platform/DialogUnits.h"
+#include "platform/TemplateGroupBox.h"
 
 namespace {
 
@@ -80,7 +80,7 @@ QWidget* CreateControl(QDialog& dialog, const ControlTemplate& control, const QI
             return button;
         }
         case ControlKind::kGroupBox:
-            return new QGroupBox(text, &dialog);
+            return new TemplateGroupBox(text, &dialog);
         case ControlKind::kRadioButton:
             return new QRadioButton(text, &dialog);
         case ControlKind::kStatic:

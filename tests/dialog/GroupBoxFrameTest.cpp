@@ -1,0 +1,62 @@
+// Group boxes: the frame runs through the middle of the title, above the
+// controls the box holds, and is drawn where FrameRect says.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <memory>
+
+#include "dialog/AboutDlg.h"
+#include "dialog/FileUtilityDlg.h"
+#include "platform/TemplateGroupBox.h"
+
+namespace {
+
+std::vector<std::unique_ptr<QDialog>> BothDialogs() {
+    std::vector<std::unique_ptr<QDialog>> dialogs;
+    dialogs.push_back(std::make_unique<CFileUtilityDlg>());
+    dialogs.push_back(std::make_unique<CAboutDlg>());
+    return dialogs;
+}
+
+// The etched line is two pixels deep: the dark line and the light one.
+constexpr int kFrameDepth = 2;
+
+TEST(GroupBoxFrame, RunsThroughTheTitleAboveEveryControlItHolds) {
+    int boxes = 0;
+    for (const auto& dialog : BothDialogs()) {
+        for (auto* box : dialog->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) {
+            const std::string name = box->title().toStdString();
+            auto* framed = dynamic_cast<TemplateGroupBox*>(box);
+            ASSERT_NE(framed, nullptr) << name;
+            ++boxes;
+            const QRect frame = framed->FrameRect().translated(box->pos());
+            const int titleHeight = box->fontMetrics().height();
+            EXPECT_GT(frame.top(), box->y()) << name;
+            EXPECT_LT(frame.top(), box->y() + titleHeight) << name;
+            for (QWidget* control : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (control == box || !box->geometry().contains(control->geometry())) {
+                    continue;
+                }
+                EXPECT_GE(control->y(), frame.top() + kFrameDepth)
+                    << name << " / " << control->accessibleName().toStdString();
+            }
+        }
+    }
+    EXPECT_EQ(boxes, 3);
+}
+
+TEST(GroupBoxFrame, IsDrawnOnItsRectangleRightOfTheTitle) {
+    CFileUtilityDlg dialog;
+    for (auto* box : dialog.findChildren<TemplateGroupBox*>()) {
+        const std::string name = box->title().toStdString();
+        const QImage image = box->grab().toImage();
+        const QRgb background = box->palette().window().color().rgb();
+        const int x = box->width() - 3 * kFrameDepth;  // right of the title, left of the corner
+        const int top = box->FrameRect().top();
+        EXPECT_EQ(image.pixel(x, top - 1), background) << name;
+        EXPECT_NE(image.pixel(x, top), background) << name;
+        EXPECT_NE(image.pixel(0, box->height() / 2), background) << name;
+    }
+}
+
+}  // namespace
