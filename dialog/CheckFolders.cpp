@@ -1,20 +1,10 @@
 #include "dialog/CheckFolders.h"
 
-#include <algorithm>
-
 #include "dialog/DialogMessages.h"
 #include "engine/DataFolder.h"
+#include "engine/FileName.h"
 
 namespace {
-
-char FoldAsciiCase(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool EqualFoldingAscii(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b,
-                              [](char x, char y) { return FoldAsciiCase(x) == FoldAsciiCase(y); });
-}
 
 // The folder text without its trailing separators; "/" stays "/".
 std::string_view WithoutTrailingSeparator(std::string_view folder) {
@@ -25,9 +15,8 @@ std::string_view WithoutTrailingSeparator(std::string_view folder) {
 }
 
 bool NameSameFolder(std::string_view source, std::string_view destination) {
-    return EqualFoldingAscii(source, destination) ||
-           EqualFoldingAscii(WithoutTrailingSeparator(source),
-                             WithoutTrailingSeparator(destination)) ||
+    return EqualsFolded(source, destination) ||
+           EqualsFolded(WithoutTrailingSeparator(source), WithoutTrailingSeparator(destination)) ||
            destination.size() == 1 || IsSameFolder(source, destination) == 1;
 }
 
