@@ -27,7 +27,7 @@ inline constexpr std::string_view kDefaultSampleTitle =
     "\x97\xDF\x98\x61\x82\x57\x94\x4E\x93\x78\x81\x40\x82\xDD\x82\xC7\x82\xE8\x91\xE4"
     "\x8E\x73\x97\xA7\x82\xD0\x82\xCE\x82\xE8\x92\x86\x8A\x77\x8D\x5A";
 
-inline constexpr std::uint64_t kDefaultSampleBytes = 256 * 1024;
+inline constexpr std::uint64_t kDefaultSampleBytes = std::uint64_t{256} * 1024;
 
 struct SampleFolderOptions {
     // About the total size of the folder's files, unrelated files aside.

@@ -1,6 +1,7 @@
 #include "SampleLines.h"
 
 #include <array>
+#include <cinttypes>
 #include <cstdio>
 #include <string_view>
 
@@ -111,8 +112,7 @@ std::string RosterLine(std::uint64_t index, SampleRandom& random) {
     const auto grade = static_cast<unsigned>(index / 120 % 3 + 1);
     const auto group = static_cast<unsigned>(index / 30 % 4 + 1);
     const auto number = static_cast<unsigned>(index % 30 + 1);
-    std::string line = Format("%06llu,%u,%u,%02u,", static_cast<unsigned long long>(index + 1),
-                              grade, group, number);
+    std::string line = Format("%06" PRIu64 ",%u,%u,%02u,", index + 1, grade, group, number);
     line += PersonName(random);
     // One draw per statement: the order of evaluating arguments is unspecified.
     const char sex = random.Below(2) == 0 ? 'M' : 'F';
@@ -124,7 +124,7 @@ std::string RosterLine(std::uint64_t index, SampleRandom& random) {
 }
 
 std::string TeacherLine(std::uint64_t index, SampleRandom& random) {
-    std::string line = Format("T%04llu,", static_cast<unsigned long long>(index + 1));
+    std::string line = Format("T%04" PRIu64 ",", index + 1);
     line += PersonName(random);
     line += ',';
     line += Pick(kSubjects, random);

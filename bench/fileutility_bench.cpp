@@ -68,12 +68,15 @@ bool ParseOptions(int argc, char** argv, BenchOptions& options) {
             return false;
         }
         const char* value = argv[++i];
-        std::uint64_t number = 0;
         if (option == "--work") {
             options.work = value;
-        } else if (!ParsePositive(value, number)) {
+            continue;
+        }
+        std::uint64_t number = 0;
+        if (!ParsePositive(value, number)) {
             return false;
-        } else if (option == "--size-mb") {
+        }
+        if (option == "--size-mb") {
             options.sizeBytes = number * 1'000'000;
         } else if (option == "--runs") {
             options.runs = static_cast<int>(std::min<std::uint64_t>(number, 100));

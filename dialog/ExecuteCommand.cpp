@@ -29,7 +29,7 @@ QString CompletionText(int kind) {
 // The first character of title that Shift-JIS cannot hold.
 QString FirstUnencodable(const QString& title) {
     for (const char32_t ch : title.toUcs4()) {
-        const QString character = QString::fromUcs4(&ch, 1);
+        QString character = QString::fromUcs4(&ch, 1);
         if (!EncodeTitle(character)) {
             return character;
         }

@@ -46,6 +46,7 @@ std::string LayoutPattern(int layout) {
 
 std::vector<Row> AllRows() {
     std::vector<Row> rows;
+    rows.reserve(kMasterFiles.size());
     for (std::string_view name : kMasterFiles) {
         rows.push_back({std::string(name), false, kCarryOver | kBackup});
     }

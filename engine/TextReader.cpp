@@ -70,7 +70,7 @@ bool TextReader::Fill() {
             start = 1;
             carriedCr_ = false;
         }
-        ssize_t got;
+        ssize_t got = 0;
         do {
             got = ::read(fd_, buffer_.get() + start, kBufferBytes - start);
         } while (got < 0 && errno == EINTR);

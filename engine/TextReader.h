@@ -14,7 +14,7 @@
 class TextReader {
   public:
     // Size of the buffer a reader fills with one read() call.
-    static constexpr std::size_t kBufferBytes = 64 * 1024;
+    static constexpr std::size_t kBufferBytes = std::size_t{64} * 1024;
 
     // Reads from fd, which stays owned by the caller.
     explicit TextReader(int fd);
@@ -39,7 +39,7 @@ class TextReader {
 
   private:
     bool Fill();
-    void Translate(std::size_t newBytes);
+    void Translate(std::size_t size);
 
     int fd_;
     std::unique_ptr<char[]> buffer_;

@@ -11,7 +11,7 @@
 
 class TextWriter {
   public:
-    static constexpr std::size_t kBufferBytes = 64 * 1024;
+    static constexpr std::size_t kBufferBytes = std::size_t{64} * 1024;
 
     // Writes to fd, which stays owned by the caller.
     explicit TextWriter(int fd);

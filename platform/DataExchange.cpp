@@ -55,6 +55,7 @@ void DataExchange::BindText(QLineEdit* edit, QString* field, int maxBytes, TextE
     m_bindings.emplace_back(TextBinding{edit, field, maxBytes, encoding});
 }
 
+// NOLINTNEXTLINE(readability-non-const-parameter): kept in the binding; ReadBack writes it
 void DataExchange::BindRadioGroup(std::vector<QAbstractButton*> buttons, int* field) {
     m_bindings.emplace_back(RadioBinding{std::move(buttons), field});
 }

@@ -2,7 +2,7 @@
 # Sets up this machine, builds without warnings and runs every test: once as
 # built for use, once more under AddressSanitizer, UndefinedBehaviorSanitizer
 # and LeakSanitizer (any report fails the run); then fuzzes the input readers
-# and the text-mode copy for a bounded time.
+# and the text-mode copy for a bounded time, and runs clang-tidy.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -23,3 +23,6 @@ LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \
 
 # Each fuzz harness for a bounded time on top of its seed corpus (about a minute).
 bash scripts/fuzz.sh
+
+# clang-tidy with the checked-in .clang-tidy; any finding fails.
+bash scripts/tidy.sh

@@ -3,7 +3,6 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <cstring>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -154,7 +153,7 @@ TEST_F(CopyDataFileTest, SpecialFilesAreSkippedWithoutBeingOpened) {
     address.sun_family = AF_UNIX;
     const std::string socketPath = src_.text() + "ZELRULB0.DAT";
     ASSERT_LT(socketPath.size(), sizeof address.sun_path);
-    std::strcpy(address.sun_path, socketPath.c_str());
+    socketPath.copy(address.sun_path, socketPath.size());  // the rest stays zero
     ASSERT_EQ(::bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
     for (const char* name : {"ZELMEEB0.DAT", "ZELATRB0.DAT", "ZELATRB2.DAT", "ZELRULB0.DAT"}) {
         EXPECT_EQ(Copy(name), 0) << name;

@@ -38,8 +38,8 @@ TEST_F(DiskFullTest, OldFileSurvivesWhenTheDiskFillsWhileReplacingIt) {
     full_.Write("ZELCODB0.DAT", old);
     full_.Write("ZELBAS00.DAT", "old base\r\n");
     // The new versions are bigger than the whole file system.
-    src_.Write("ZELCODB0.DAT", std::string(400 * 1024, 'n') + "\n");
-    src_.Write("ZELBAS00.DAT", std::string(400 * 1024, 'b') + "\n");
+    src_.Write("ZELCODB0.DAT", std::string(std::size_t{400} * 1024, 'n') + "\n");
+    src_.Write("ZELBAS00.DAT", std::string(std::size_t{400} * 1024, 'b') + "\n");
     src_.Write("ZELLCOB0.DAT", "small\n");
 
     CopyDataFile("ZELCODB0.DAT", src_.text(), full_.text());
@@ -67,7 +67,7 @@ TEST_F(DiskFullTest, OldFileSurvivesWhenTheDiskFillsWhileReplacingIt) {
 }
 
 TEST_F(DiskFullTest, NoPartialFileWhenTheDiskFillsOnANewFile) {
-    src_.Write("ZELROMB0.DAT", std::string(300 * 1024, 'r'));
+    src_.Write("ZELROMB0.DAT", std::string(std::size_t{300} * 1024, 'r'));
     EXPECT_EQ(CopyDataFile("ZELROMB0.DAT", src_.text(), full_.text()), 0);
     EXPECT_TRUE(full_.Names().empty());
 }

@@ -33,7 +33,7 @@ TEST(FolderChecksTest, IsSameFolderSeesThroughWrittenForms) {
     const std::string a = folder.MakeFolder("a");
     folder.MakeFolder("b");
     ASSERT_EQ(::symlink((folder.text() + "a").c_str(), (folder.text() + "link").c_str()), 0);
-    const std::string base = folder.text();
+    const std::string& base = folder.text();
     struct Row {
         std::string first;
         std::string second;
@@ -60,7 +60,7 @@ TEST(FolderChecksTest, IsSameFolderSeesThroughWrittenForms) {
 TEST(FolderChecksTest, CreateFolderMakesOneLevel) {
     TempFolder folder;
     folder.Write("file", "");
-    const std::string base = folder.text();
+    const std::string& base = folder.text();
     int error = 0;
     EXPECT_EQ(CreateFolder(base + "new", &error), 1);
     EXPECT_TRUE(folder.Exists("new"));

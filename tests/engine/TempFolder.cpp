@@ -1,12 +1,11 @@
 #include "tests/engine/TempFolder.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 #include <system_error>
-
-#include <stdlib.h>
 
 TempFolder::TempFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "fu-test-XXXXXX").string();

@@ -27,6 +27,7 @@ std::string ReadAll(std::FILE* file) {
     dup2(outFd, STDOUT_FILENO);
     dup2(errFd, STDERR_FILENO);
     std::vector<char*> args;
+    args.reserve(argv.size() + 1);
     for (const auto& arg : argv) {
         args.push_back(const_cast<char*>(arg.c_str()));
     }

@@ -52,7 +52,7 @@ void ParseOutput(DriverRun& run) {
 DriverRun RunDriver(const std::vector<std::string>& prefix, const std::vector<std::string>& args,
                     int timeoutSeconds) {
     std::vector<std::string> argv = prefix;
-    argv.push_back(FAULT_DRIVER_PATH);
+    argv.emplace_back(FAULT_DRIVER_PATH);
     argv.insert(argv.end(), args.begin(), args.end());
     DriverRun run;
     run.command = RunCommand(argv, timeoutSeconds);

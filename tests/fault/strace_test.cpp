@@ -65,7 +65,7 @@ int NumberOf(const std::vector<TracedCall>& calls, int index) {
 std::vector<std::string> Split(const std::string& list) {
     std::vector<std::string> items;
     std::size_t start = 0;
-    for (std::size_t comma; (comma = list.find(',', start)) != std::string::npos;
+    for (std::size_t comma = 0; (comma = list.find(',', start)) != std::string::npos;
          start = comma + 1) {
         items.push_back(list.substr(start, comma - start));
     }

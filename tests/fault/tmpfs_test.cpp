@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr std::size_t kTmpfsBytes = 256 * 1024;
+constexpr std::size_t kTmpfsBytes = std::size_t{256} * 1024;
 
 class TmpfsDestination : public ::testing::Test {
   protected:

@@ -21,7 +21,7 @@ std::string SourceBytes(const std::uint8_t* data, std::size_t size) {
     if (size == 0) {
         return {};
     }
-    const std::string rest(reinterpret_cast<const char*>(data) + 1, size - 1);
+    std::string rest(reinterpret_cast<const char*>(data) + 1, size - 1);
     if ((data[0] & 0x80) == 0) {
         return rest;
     }

@@ -53,7 +53,8 @@ std::string Lower(std::string text) {
 std::vector<std::string> CrLfLines(const std::string& bytes) {
     std::vector<std::string> lines;
     std::size_t start = 0;
-    for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2) {
+    for (std::size_t end = 0; (end = bytes.find("\r\n", start)) != std::string::npos;
+         start = end + 2) {
         lines.push_back(bytes.substr(start, end - start));
     }
     if (start < bytes.size()) {
@@ -74,7 +75,7 @@ class SampleFolderTest : public ::testing::Test {
     // Makes a folder under the test's root; fails the test when it cannot.
     fs::path Make(const std::string& name, const SampleFolderOptions& options,
                   SampleFolderSummary* summary = nullptr) {
-        const fs::path folder = root_ / name;
+        fs::path folder = root_ / name;
         std::string error;
         EXPECT_EQ(MakeSampleFolder(folder, options, summary, &error), 1) << name << ": " << error;
         return folder;
@@ -174,10 +175,12 @@ TEST_F(SampleFolderTest, HoldsEveryFileTheOperationsKnow) {
         {"", ".skn"},
     };
     for (const auto& [prefix, suffix] : affixes) {
-        const bool found = std::any_of(files.begin(), files.end(), [&](const auto& file) {
-            const std::string name = Lower(file.first);
-            return name.starts_with(prefix) && name.ends_with(suffix);
-        });
+        // Named captures: clang 14 cannot capture structured bindings.
+        const bool found = std::any_of(
+            files.begin(), files.end(), [&prefix = prefix, &suffix = suffix](const auto& file) {
+                const std::string name = Lower(file.first);
+                return name.starts_with(prefix) && name.ends_with(suffix);
+            });
         EXPECT_TRUE(found) << prefix << "*" << suffix;
     }
 }
