@@ -185,10 +185,14 @@ QIcon CFileUtilityDlg::OnQueryDragIcon() const {
 }
 
 void CFileUtilityDlg::paintEvent(QPaintEvent* event) {
-    if (!isMinimized()) {
-        QDialog::paintEvent(event);
+    if (isMinimized()) {
+        OnPaint();
         return;
     }
+    QDialog::paintEvent(event);
+}
+
+void CFileUtilityDlg::OnPaint() {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
     const int extent = style()->pixelMetric(QStyle::PM_LargeIconSize, nullptr, this);

@@ -77,6 +77,9 @@ class CFileUtilityDlg : public QDialog {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    // Draws the icon centred while the window is minimised and the platform
+    // lets the program paint it; only from within paintEvent.
+    void OnPaint();
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
@@ -84,7 +87,6 @@ class CFileUtilityDlg : public QDialog {
     void ConnectHandlers();
     void AddAboutToSystemMenu();
     void ReadSourceTitles();
-    bool TakeSnapshot(std::string& source, std::string& destination, std::string& title);
     bool CheckNewDirName();
     bool CreateNewDir(std::string& destination);
     void ReportCompletion(const OperationReport& report);
