@@ -26,6 +26,7 @@
 #include <thread>
 
 #include "BackupBench.h"
+#include "CountArgument.h"
 #include "MemoryBench.h"
 #include "ScanBench.h"
 #include "Timing.h"
@@ -47,16 +48,6 @@ constexpr const char* kUsage =
     "usage: fileutility-bench [--work DIR] [--size-mb N] [--runs N] [--memory-mb N] "
     "[--unrelated N] [--keep]\n";
 
-bool ParsePositive(const char* text, std::uint64_t& value) {
-    char* end = nullptr;
-    const unsigned long long parsed = std::strtoull(text, &end, 10);
-    if (*text < '0' || *text > '9' || *end != '\0' || parsed == 0) {
-        return false;
-    }
-    value = parsed;
-    return true;
-}
-
 bool ParseOptions(int argc, char** argv, BenchOptions& options) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view option = argv[i];
@@ -73,7 +64,7 @@ bool ParseOptions(int argc, char** argv, BenchOptions& options) {
             continue;
         }
         std::uint64_t number = 0;
-        if (!ParsePositive(value, number)) {
+        if (!ParseCount(value, number) || number == 0) {
             return false;
         }
         if (option == "--size-mb") {

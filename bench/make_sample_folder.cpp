@@ -17,6 +17,7 @@
 #include <string>
 #include <string_view>
 
+#include "CountArgument.h"
 #include "Cp932Title.h"
 #include "SampleData.h"
 
@@ -25,16 +26,6 @@ namespace {
 constexpr const char* kUsage =
     "usage: make-sample-folder <folder> [--size-mb N] [--title TEXT] [--unrelated N] "
     "[--seed N]\n";
-
-bool ParseCount(const char* text, std::uint64_t& value) {
-    char* end = nullptr;
-    const unsigned long long parsed = std::strtoull(text, &end, 10);
-    if (*text < '0' || *text > '9' || *end != '\0') {
-        return false;
-    }
-    value = parsed;
-    return true;
-}
 
 bool ParseMegabytes(const char* text, std::uint64_t& bytes) {
     char* end = nullptr;
