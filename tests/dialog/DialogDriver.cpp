@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "config/EnvFile.h"
+#include "dialog/AboutDlg.h"
 #include "res/Resource.h"
 
 DialogDriver::DialogDriver(const std::string& dataPath) {
@@ -76,4 +77,11 @@ bool WithModalDialog(const std::function<void()>& trigger,
     timer.start(0);
     trigger();
     return opened;
+}
+
+std::vector<std::unique_ptr<QDialog>> BothDialogs() {
+    std::vector<std::unique_ptr<QDialog>> dialogs;
+    dialogs.push_back(std::make_unique<CFileUtilityDlg>());
+    dialogs.push_back(std::make_unique<CAboutDlg>());
+    return dialogs;
 }

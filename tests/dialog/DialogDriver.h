@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "ScriptedPrompts.h"
 #include "dialog/FileUtilityDlg.h"
@@ -38,3 +39,7 @@ class DialogDriver {
 // false when no modal dialog opened.
 bool WithModalDialog(const std::function<void()>& trigger,
                      const std::function<void(QWidget*)>& inspect);
+
+// A new main dialog and a new About box, as their templates build them, for
+// checks that hold for every dialog.
+std::vector<std::unique_ptr<QDialog>> BothDialogs();

@@ -12,7 +12,7 @@
 #include <QStyleOptionButton>
 #include <memory>
 
-#include "dialog/AboutDlg.h"
+#include "DialogDriver.h"
 #include "dialog/FileUtilityDlg.h"
 #include "dialog/MinimizedIcon.h"
 #include "platform/DialogFont.h"
@@ -33,13 +33,6 @@ QString TextOf(QWidget* widget) {
         return box->title();
     }
     return QString();
-}
-
-std::vector<std::unique_ptr<QDialog>> BothDialogs() {
-    std::vector<std::unique_ptr<QDialog>> dialogs;
-    dialogs.push_back(std::make_unique<CFileUtilityDlg>());
-    dialogs.push_back(std::make_unique<CAboutDlg>());
-    return dialogs;
 }
 
 TEST(DialogLayout, FontIsAJapaneseGothicWithGlyphsForEveryText) {

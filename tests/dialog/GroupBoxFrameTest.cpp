@@ -5,18 +5,11 @@
 #include <QImage>
 #include <memory>
 
-#include "dialog/AboutDlg.h"
+#include "DialogDriver.h"
 #include "dialog/FileUtilityDlg.h"
 #include "platform/TemplateGroupBox.h"
 
 namespace {
-
-std::vector<std::unique_ptr<QDialog>> BothDialogs() {
-    std::vector<std::unique_ptr<QDialog>> dialogs;
-    dialogs.push_back(std::make_unique<CFileUtilityDlg>());
-    dialogs.push_back(std::make_unique<CAboutDlg>());
-    return dialogs;
-}
 
 // The etched line is two pixels deep: the dark line and the light one.
 constexpr int kFrameDepth = 2;
