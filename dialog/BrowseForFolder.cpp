@@ -2,13 +2,13 @@
 
 #include "platform/Prompts.h"
 
-int BrowseForFolder(QWidget* owner, const QString& prompt, QString& path) {
+int BrowseForFolder(QWidget* owner, const QString& prompt, std::string& path) {
     return ActivePrompts().BrowseFolder(owner, prompt, path);
 }
 
-QString WithTrailingSeparator(const QString& path) {
-    if (path.isEmpty() || path.endsWith(QLatin1Char('/'))) {
-        return path;
+std::string WithTrailingSeparator(std::string path) {
+    if (!path.empty() && path.back() != '/') {
+        path += '/';
     }
-    return path + QLatin1Char('/');
+    return path;
 }

@@ -101,28 +101,28 @@ void CFileUtilityDlg::AddAboutToSystemMenu() {
 }
 
 void CFileUtilityDlg::OnBrowseSource() {
-    QString path;
+    std::string path;
     if (BrowseForFolder(this, QStringLiteral("Zelmoraのデータのあるフォルダを選択してください。"),
                         path) != kBrowseChosen) {
         return;
     }
-    m_strSrcDir = WithTrailingSeparator(path);
+    m_strSrcDir = DecodePath(WithTrailingSeparator(path));
     ReadSourceTitles();
     PushAll();
 }
 
 void CFileUtilityDlg::OnBrowseDest() {
-    QString path;
+    std::string path;
     if (BrowseForFolder(this,
                         QStringLiteral("Zelmoraのデータを作成するフォルダを選択してください。"),
                         path) != kBrowseChosen) {
         return;
     }
-    if (path.isEmpty()) {
+    if (path.empty()) {
         m_strDstDir.clear();
         m_editNewDir->setEnabled(false);
     } else {
-        m_strDstBase = WithTrailingSeparator(path);
+        m_strDstBase = DecodePath(WithTrailingSeparator(path));
         m_strDstDir = m_strDstBase + m_strNewDir;
         m_editNewDir->setEnabled(true);
     }

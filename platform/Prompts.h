@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
 class QWidget;
 
@@ -27,10 +28,10 @@ class Prompts {
                                       MessageIcon icon, MessageButtons buttons) = 0;
 
     // Lets the user choose a folder under the title prompt. Returns
-    // kBrowseChosen with the folder's path in path (empty when the chosen
-    // item has no file-system path), or kBrowseCancelled leaving path as it
-    // was.
-    virtual int BrowseFolder(QWidget* owner, const QString& prompt, QString& path) = 0;
+    // kBrowseChosen with the folder's path in path as the file system's
+    // bytes, whatever their encoding (empty when the chosen item has no
+    // file-system path), or kBrowseCancelled leaving path as it was.
+    virtual int BrowseFolder(QWidget* owner, const QString& prompt, std::string& path) = 0;
 };
 
 // Makes prompts the object every later prompt goes through; nullptr restores

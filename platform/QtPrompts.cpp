@@ -1,6 +1,7 @@
 #include "platform/QtPrompts.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -34,11 +35,11 @@ MessageAnswer QtPrompts::ShowMessage(QWidget* owner, const QString& caption, con
     return box.exec() == QMessageBox::Yes ? MessageAnswer::kYes : MessageAnswer::kNo;
 }
 
-int QtPrompts::BrowseFolder(QWidget* owner, const QString& prompt, QString& path) {
+int QtPrompts::BrowseFolder(QWidget* owner, const QString& prompt, std::string& path) {
     const QString chosen = QFileDialog::getExistingDirectory(owner, prompt, QDir::homePath());
     if (chosen.isEmpty()) {
         return kBrowseCancelled;
     }
-    path = chosen;
+    path = QFile::encodeName(chosen).toStdString();
     return kBrowseChosen;
 }

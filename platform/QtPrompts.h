@@ -12,5 +12,5 @@ class QtPrompts final : public Prompts {
 
     // QFileDialog::getExistingDirectory with prompt as its title, starting at
     // the home folder; an empty result means the user cancelled.
-    int BrowseFolder(QWidget* owner, const QString& prompt, QString& path) override;
+    int BrowseFolder(QWidget* owner, const QString& prompt, std::string& path) override;
 };

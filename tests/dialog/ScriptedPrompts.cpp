@@ -21,15 +21,19 @@ void ScriptedPrompts::AnswerNo() {
 }
 
 void ScriptedPrompts::ChooseFolder(const QString& path) {
-    m_folders.push_back(FolderChoice{kBrowseChosen, path});
+    ChooseFolder(path.toStdString());
+}
+
+void ScriptedPrompts::ChooseFolder(std::string bytes) {
+    m_folders.push_back(FolderChoice{kBrowseChosen, std::move(bytes)});
 }
 
 void ScriptedPrompts::ChooseItemWithoutPath() {
-    m_folders.push_back(FolderChoice{kBrowseChosen, QString()});
+    m_folders.push_back(FolderChoice{kBrowseChosen, std::string()});
 }
 
 void ScriptedPrompts::CancelBrowser() {
-    m_folders.push_back(FolderChoice{kBrowseCancelled, QString()});
+    m_folders.push_back(FolderChoice{kBrowseCancelled, std::string()});
 }
 
 void ScriptedPrompts::Clear() {
@@ -53,7 +57,7 @@ MessageAnswer ScriptedPrompts::ShowMessage(QWidget* owner, const QString& captio
     return answer;
 }
 
-int ScriptedPrompts::BrowseFolder(QWidget* /*owner*/, const QString& prompt, QString& path) {
+int ScriptedPrompts::BrowseFolder(QWidget* /*owner*/, const QString& prompt, std::string& path) {
     m_browserPrompts.push_back(prompt);
     if (m_folders.empty()) {
         ADD_FAILURE() << "unscripted folder browser: " << prompt.toStdString();

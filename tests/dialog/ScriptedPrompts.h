@@ -6,6 +6,7 @@
 #include <QString>
 #include <deque>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "platform/Prompts.h"
@@ -23,8 +24,8 @@ struct RecordedMessage {
 void PrintTo(const RecordedMessage& message, std::ostream* out);
 
 struct FolderChoice {
-    int result;  // kBrowseChosen or kBrowseCancelled
-    QString path;
+    int result;        // kBrowseChosen or kBrowseCancelled
+    std::string path;  // the file system's bytes
 };
 
 class ScriptedPrompts final : public Prompts {
@@ -36,7 +37,8 @@ class ScriptedPrompts final : public Prompts {
     // Queues the answers to the next Yes/No questions and folder browsers.
     void AnswerYes(int times = 1);
     void AnswerNo();
-    void ChooseFolder(const QString& path);
+    void ChooseFolder(const QString& path);  // path in UTF-8
+    void ChooseFolder(std::string bytes);
     void ChooseItemWithoutPath();
     void CancelBrowser();
 
@@ -49,7 +51,7 @@ class ScriptedPrompts final : public Prompts {
 
     MessageAnswer ShowMessage(QWidget* owner, const QString& caption, const QString& text,
                               MessageIcon icon, MessageButtons buttons) override;
-    int BrowseFolder(QWidget* owner, const QString& prompt, QString& path) override;
+    int BrowseFolder(QWidget* owner, const QString& prompt, std::string& path) override;
 
   private:
     std::deque<MessageAnswer> m_answers;
