@@ -22,6 +22,8 @@ QString DescribeFileStatus(FileStatus status) {
             return QStringLiteral("書き込みに失敗しました");
         case FileStatus::kDiskFull:
             return QStringLiteral("ディスクの空き容量が足りません");
+        case FileStatus::kFolderUnreadable:
+            return QStringLiteral("フォルダの内容を読み込めません");
     }
     return QStringLiteral("不明なエラーです");
 }

@@ -87,8 +87,10 @@ std::size_t ShiftJisCut(std::string_view text, std::size_t maxBytes) {
 }
 
 FileResult WriteBaseFileBetween(Folder& src, Folder& dst, std::string_view title) {
+    // The source is asked by the spelling ReadTitle asks, so that the title
+    // shown and the lines carried come from the same file.
     FileResult result = TransferFile(
-        src, kBaseFileName, dst, kBaseFileName,
+        src, kTitleFileName, dst, kBaseFileName,
         [title](TextReader& reader, TextWriter& writer) { WriteBaseLines(reader, writer, title); });
     result.name = std::string(kBaseFileName);
     if (result.status == FileStatus::kAbsent) {

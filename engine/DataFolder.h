@@ -61,7 +61,9 @@ int CopyDataFile(std::string_view name, std::string_view srcFolder, std::string_
 // run, "?" exactly one byte, case folded; not recursive) through the same copy
 // as CopyDataFile, under the name the source spells it. Of source names that
 // differ only in case, only the first in byte order is copied. Returns 0 when
-// nothing matches, 1 otherwise (also when some single copies failed).
+// nothing matches or srcFolder could not be listed to its end (what matched
+// before the failure is still copied), 1 otherwise (also when some single
+// copies failed).
 int CopyDataFiles(std::string_view pattern, std::string_view srcFolder, std::string_view dstFolder);
 
 // Returns 1 when folder + "ZELBAS00.DAT" exists (in any letter case) as a
@@ -99,6 +101,9 @@ enum class FileStatus : int {
     kCreateFailed,      // the destination file could not be created
     kWriteFailed,       // a write, flush, close or the final rename failed
     kDiskFull,          // the destination ran out of space
+    kFolderUnreadable,  // the folder could not be listed, so whether the file is
+                        // there is unknown (a pattern's row: its matches may be
+                        // incomplete)
 };
 
 // True for the statuses that are real failures (not the skips above them).
@@ -112,7 +117,9 @@ struct FileResult {
 
 // Everything an operation did, in catalogue order: the base file first, then
 // one row per by-name entry, per file a pattern matched, or per pattern that
-// matched nothing (kAbsent, named by the pattern).
+// matched nothing (kAbsent, named by the pattern). A pattern whose source
+// folder could not be listed to its end gets a row of its own after its
+// matches (kFolderUnreadable, named by the pattern).
 struct OperationReport {
     std::vector<FileResult> files;
 

@@ -29,11 +29,17 @@ FileResult TransferFile(Folder& src, std::string_view srcName, Folder& dst,
         return Result(FileStatus::kPathTooLong, ENAMETOOLONG);
     }
     if (!from->exists) {
-        return Result(FileStatus::kAbsent, ENOENT);
+        return from->listingError != 0 ? Result(FileStatus::kFolderUnreadable, from->listingError)
+                                       : Result(FileStatus::kAbsent, ENOENT);
     }
     SourceFile source = OpenSourceFile(from->path);
     if (source.status != FileStatus::kCopied) {
         return Result(source.status, source.systemError);
+    }
+    // Without a complete listing a copy under dstName could stand beside the
+    // file spelt in other case that it was meant to replace.
+    if (!to->exists && to->listingError != 0) {
+        return Result(FileStatus::kFolderUnreadable, to->listingError);
     }
     struct stat target {};
     const bool replacing = ::stat(to->path.c_str(), &target) == 0;

@@ -26,7 +26,8 @@ using TextTransform = std::function<void(TextReader&, TextWriter&)>;
 // Carries src's srcName to dst's dstName. Returns a result whose name is left
 // empty for the caller: kCopied on success; kAbsent or kNotRegular when
 // there is no regular source file; kPathTooLong, kSameFile, kSourceUnreadable,
-// kCreateFailed, kWriteFailed or kDiskFull (with the errno) on failure, the
+// kCreateFailed, kWriteFailed, kDiskFull or kFolderUnreadable (a name not
+// found in a folder whose listing failed) with the errno on failure, the
 // destination then untouched.
 FileResult TransferFile(Folder& src, std::string_view srcName, Folder& dst,
                         std::string_view dstName, const TextTransform& transform);

@@ -28,6 +28,8 @@ std::optional<Folder::Location> Folder::Locate(std::string_view name) {
         location.name = entry->substr(stem_.size());
         location.path = directory_ + *entry;
         location.exists = true;
+    } else {
+        location.listingError = Listing().error();
     }
     return location;
 }

@@ -5,7 +5,8 @@
 // against the directory the text points into; that directory is listed at
 // most once per Folder, and only when a name is not found spelt exactly as
 // asked (the exact spelling always wins, so the shortcut and the listing
-// agree).
+// agree). A listing that fails part-way keeps the names read before the
+// failure; a name it does not hold is then of unknown presence, never absent.
 #pragma once
 
 #include <optional>
@@ -21,9 +22,11 @@ class Folder {
 
     // Where a file of this folder is.
     struct Location {
-        std::string name;  // the name as the folder spells it, or as asked when absent
-        std::string path;  // folder text + name
-        bool exists;       // an entry of that name exists (of any type)
+        std::string name;      // the name as the folder spells it, or as asked when absent
+        std::string path;      // folder text + name
+        bool exists;           // an entry of that name exists (of any type)
+        int listingError = 0;  // when !exists: the errno of the failed listing
+                               // that left its presence unknown, else 0
     };
 
     // Resolves name. Returns nullopt when folder text + name exceeds
@@ -32,8 +35,13 @@ class Folder {
 
     // The names (without folder text) of the entries that match pattern, as
     // FolderListing::Match chooses them. Not recursive: a pattern holding "/"
-    // matches nothing.
+    // matches nothing. When listingError() is then not 0, the matches are
+    // only those among the entries read before the listing failed.
     std::vector<std::string> Match(std::string_view pattern);
+
+    // The errno of a listing that failed (opening the directory or reading
+    // its entries), 0 when it succeeded or has not been needed.
+    int listingError() const { return listing_ ? listing_->error() : 0; }
 
     // Records that name was created, so later lookups find it.
     void Added(std::string_view name);

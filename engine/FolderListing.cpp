@@ -67,7 +67,9 @@ FolderListing FolderListing::Read(const std::string& directory) {
     FolderListing listing;
     DIR* dir = ::opendir(directory.empty() ? "." : directory.c_str());
     if (dir == nullptr) {
-        listing.error_ = errno;
+        if (errno != ENOENT && errno != ENOTDIR) {
+            listing.error_ = errno;
+        }
         return listing;
     }
     for (;;) {

@@ -17,8 +17,10 @@ class FolderListing {
     FolderListing() = default;
 
     // Reads every entry of directory ("" means the current directory) except
-    // "." and "..". A directory that cannot be read gives an empty listing;
-    // error() then holds the errno.
+    // "." and "..". A directory that does not exist (ENOENT, ENOTDIR) holds
+    // nothing: its listing is empty and complete. One that cannot be opened
+    // or read to its end keeps the entries read so far; error() then holds
+    // the errno.
     static FolderListing Read(const std::string& directory);
 
     // The entry named name without regard to case, or nullptr when there is

@@ -36,6 +36,10 @@ void CopyEntry(const CatalogueEntry& entry, Folder& src, Folder& dst,
         return;
     }
     std::vector<FileResult> matched = CopyMatchingFiles(src, dst, entry.text);
+    if (const int error = src.listingError()) {
+        // Files the listing did not reach may match: never a plain absence.
+        matched.push_back({entry.text, FileStatus::kFolderUnreadable, error});
+    }
     if (matched.empty()) {
         rows.push_back({entry.text, FileStatus::kAbsent, 0});
     }

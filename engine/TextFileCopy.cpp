@@ -41,5 +41,6 @@ int CopyDataFiles(std::string_view pattern, std::string_view srcFolder,
                   std::string_view dstFolder) {
     Folder src(srcFolder);
     Folder dst(dstFolder);
-    return CopyMatchingFiles(src, dst, pattern).empty() ? 0 : 1;
+    const bool matched = !CopyMatchingFiles(src, dst, pattern).empty();
+    return matched && src.listingError() == 0 ? 1 : 0;
 }

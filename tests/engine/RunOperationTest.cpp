@@ -1,4 +1,5 @@
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <set>
 #include <string>
@@ -215,6 +216,22 @@ TEST_F(RunOperationTest, MissingDestinationFolderFailsEveryPresentFile) {
     }
     EXPECT_EQ(report.Failures().size(), 1u + kMasterFiles.size() + kCarriedLayouts.size() + 1);
     EXPECT_EQ(report.Failures()[0].systemError, ENOENT);
+}
+
+// A source folder that cannot be listed may hold any file of the catalogue:
+// each entry is a failure with the errno, none passes as absent.
+TEST_F(RunOperationTest, UnlistableSourceFailsEveryEntry) {
+    const TempFolder parent;
+    const std::string loop = parent.text() + "loop";
+    ASSERT_EQ(::symlink("loop", loop.c_str()), 0);
+    OperationReport report;
+    RunOperation(indicator_, KIND_BACKUP, loop + "/", dst_.text(), "t", &report);
+    EXPECT_EQ(report.files.size(), 1 + CatalogueFor(KIND_BACKUP).size());
+    for (const FileResult& row : report.files) {
+        EXPECT_EQ(row.status, FileStatus::kFolderUnreadable) << row.name;
+        EXPECT_EQ(row.systemError, ELOOP) << row.name;
+    }
+    EXPECT_TRUE(dst_.Names().empty());
 }
 
 TEST_F(RunOperationTest, SameFolderIsRefusedFileByFile) {

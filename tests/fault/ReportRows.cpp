@@ -20,6 +20,8 @@ const char* StatusName(FileStatus status) {
             return "kWriteFailed";
         case FileStatus::kDiskFull:
             return "kDiskFull";
+        case FileStatus::kFolderUnreadable:
+            return "kFolderUnreadable";
     }
     return "unknown";
 }

@@ -8,8 +8,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <string>
 #include <vector>
+
+#include <fnmatch.h>
 
 #include "CaseName.h"
 #include "Driver.h"
@@ -226,6 +229,83 @@ INSTANTIATE_TEST_SUITE_P(
                       EIO},
         InjectionCase{"RenameFails", kRenames, On::kTarget, 1, "EIO", true, "kWriteFailed", EIO}),
     CaseName());
+
+struct ListingCase {
+    const char* name;
+    bool source;  // the source folder's listing fails, else the destination's
+    int nth;      // at its n-th getdents64 call
+};
+
+class Listing : public StraceFixture, public ::testing::WithParamInterface<ListingCase> {
+  protected:
+    // A crowded source, so that its listing takes several getdents64 calls:
+    // among files no entry carries, some found only by pattern, and a master
+    // file spelt in other case, found only through the listing.
+    void FillSource() {
+        for (int i = 0; i < 2000; ++i) {
+            char name[32];
+            std::snprintf(name, sizeof name, "N%04d.TXT", i);
+            ASSERT_TRUE(WriteBytes(src_ + name, "x\r\n"));
+            std::snprintf(name, sizeof name, i % 2 == 0 ? "S%04d.ZEL" : "ZELPRN3-%04d.DAT", i);
+            if (i % 20 == 0) {
+                ASSERT_TRUE(WriteBytes(src_ + name, std::string(name) + "\r\n"));
+            }
+        }
+        ASSERT_TRUE(WriteBytes(src_ + "zelteab0.dat", "teachers\r\n"));
+    }
+
+    std::vector<std::string> BackupArgs() const { return RunArgs(KIND_BACKUP, src_, dst_, "NEW"); }
+};
+
+// Whatever a failed listing let through is copied; every file it may have
+// hidden is covered by a failure with the errno, never passed over as absent.
+TEST_P(Listing, LeavesNothingMissingReportedAsSuccess) {
+    const ListingCase& c = GetParam();
+    FillSource();
+    ResetDestination({});
+    const std::string folder = c.source ? src_ : dst_;
+    const TracedRun dry = TraceDriver("getdents64", {}, BackupArgs(), logs_);
+    const int number =
+        CallNumber(dry.calls, "getdents64", folder.substr(0, folder.size() - 1), c.nth);
+    ASSERT_GT(number, 0) << c.name << ": the folder is not listed so often";
+    ResetDestination({});
+
+    const std::string inject = "inject=getdents64:error=EIO:when=" + std::to_string(number);
+    const TracedRun run = TraceDriver("getdents64", {"-e", inject}, BackupArgs(), logs_);
+    ASSERT_TRUE(run.driver.finished) << c.name << "\n" << run.driver.Describe();
+
+    bool listingReported = false;
+    for (const ReportRow& row : run.driver.rows) {
+        listingReported |= row.status == "kFolderUnreadable" && row.systemError == EIO;
+    }
+    EXPECT_TRUE(listingReported) << c.name << "\n" << run.driver.Describe();
+    // Every file the untroubled run copied is copied now, or a failure names
+    // it or the pattern that stood for it.
+    for (const ReportRow& wanted : dry.driver.rows) {
+        if (wanted.status != "kCopied") {
+            continue;
+        }
+        const ReportRow row = run.driver.Row(wanted.name);
+        if (row.status == "kCopied") {
+            EXPECT_EQ(ReadBytes(dst_ + wanted.name), NewContent(wanted.name)) << c.name;
+            continue;
+        }
+        const bool covered = std::any_of(
+            run.driver.rows.begin(), run.driver.rows.end(), [&](const ReportRow& failure) {
+                return failure.status != "kCopied" && failure.status != "kAbsent" &&
+                       failure.systemError == EIO &&
+                       ::fnmatch(failure.name.c_str(), wanted.name.c_str(), FNM_CASEFOLD) == 0;
+            });
+        EXPECT_TRUE(covered) << c.name << ": " << wanted.name << " is missing unreported\n"
+                             << run.driver.Describe();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Strace, Listing,
+                         ::testing::Values(ListingCase{"SourceFailsAtOnce", true, 1},
+                                           ListingCase{"SourceFailsPartWay", true, 2},
+                                           ListingCase{"DestinationFails", false, 1}),
+                         CaseName());
 
 struct KillCase {
     const char* name;
