@@ -53,7 +53,8 @@ int WriteBaseFile(std::string_view srcFolder, std::string_view dstFolder, std::s
 // other letter case is rewritten under its own name, keeping its permission
 // bits. Returns 1 on success; 0 when the source is missing or not a regular
 // file (folders, FIFOs, sockets, devices and dangling links are never
-// opened), the destination cannot be written, the path is too long, or the
+// opened), the destination cannot be written (a read-only file, one without
+// a write bit for its owner, stays even for root), the path is too long, or the
 // destination is the source file itself (by device and inode).
 int CopyDataFile(std::string_view name, std::string_view srcFolder, std::string_view dstFolder);
 

@@ -1,6 +1,7 @@
 #include "engine/FileTransfer.h"
 
 #include <cerrno>
+#include <string>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -17,6 +18,18 @@ FileResult Result(FileStatus status, int systemError = 0) {
 
 bool IsSameFile(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// The errno for which the existing file at path (of status info) must stay
+// as it is, 0 when it may be replaced. The rename that replaces it would not
+// notice either refusal. A read-only file, one without a write bit for its
+// owner, stays for every user, root included, whose access check passes any
+// file; a file this process may not write stays, as opening it would fail.
+int ReplacementRefusal(const std::string& path, const struct stat& info) {
+    if ((info.st_mode & S_IWUSR) == 0) {
+        return EACCES;
+    }
+    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 ? errno : 0;
 }
 
 }  // namespace
@@ -49,10 +62,10 @@ FileResult TransferFile(Folder& src, std::string_view srcName, Folder& dst,
     if (replacing && !S_ISREG(target.st_mode)) {
         return Result(FileStatus::kCreateFailed, S_ISDIR(target.st_mode) ? EISDIR : EEXIST);
     }
-    // A file we may not write stays as it is, as opening it for writing would
-    // fail; the rename alone would not notice.
-    if (replacing && ::faccessat(AT_FDCWD, to->path.c_str(), W_OK, AT_EACCESS) != 0) {
-        return Result(FileStatus::kCreateFailed, errno);
+    if (replacing) {
+        if (const int refusal = ReplacementRefusal(to->path, target)) {
+            return Result(FileStatus::kCreateFailed, refusal);
+        }
     }
     const mode_t mode = replacing ? (target.st_mode & 07777) : NewFileMode();
     FileResult result =

@@ -7,8 +7,9 @@
 // file itself (compared by device and inode, so other spellings, symbolic and
 // hard links are caught), and it is written through FileReplacement, so a
 // failure leaves it as it was with its permission bits kept. An existing
-// destination that is not a regular file, or that this process may not write,
-// is left alone (kCreateFailed). A symbolic link at the destination is
+// destination that is not a regular file, that is read-only (no write bit for
+// its owner, whoever runs the program) or that this process may not write, is
+// left alone (kCreateFailed). A symbolic link at the destination is
 // replaced by the new file; what it pointed to stays untouched.
 #pragma once
 
