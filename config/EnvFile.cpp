@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "engine/FileName.h"
+#include "engine/Folder.h"
 #include "engine/SourceFile.h"
 #include "engine/TextReader.h"
 
@@ -30,7 +31,14 @@ std::string_view PathValue(std::string_view piece) {
 }  // namespace
 
 int LoadEnvFile(const char* fileName) {
-    SourceFile file = OpenSourceFile(fileName);
+    // Looked up like every data file: the exact spelling first, else the
+    // name in any letter case.
+    Folder current("");
+    const auto location = current.Locate(fileName);
+    if (!location) {
+        return 0;
+    }
+    SourceFile file = OpenSourceFile(location->path);
     if (file.status != FileStatus::kCopied) {
         return 0;
     }

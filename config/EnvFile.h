@@ -11,7 +11,8 @@
 // The default data folder of this run: empty until LoadEnvFile sets it.
 extern std::string g_szDataPath;
 
-// Reads fileName (opened relative to the current directory) in text mode, in
+// Reads fileName (opened relative to the current directory; the name spelt
+// exactly wins, else it is found without regard to case) in text mode, in
 // pieces of at most 255 bytes. Every piece whose first six characters are
 // "[PATH]" (letters compared without regard to case) sets g_szDataPath to the
 // piece from its eighth character on, without its line end: the last such

@@ -82,6 +82,15 @@ TEST_F(EnvFileTest, AMissingFileOrAFolderIsRefused) {
     EXPECT_EQ(g_szDataPath, "unchanged");
 }
 
+TEST_F(EnvFileTest, TheFileIsFoundInAnyLetterCaseTheExactSpellingFirst) {
+    folder_.Write("ZELDEFS8.ENV", "[PATH]=upper\r\n");
+    EXPECT_EQ(LoadEnvFile("zeldefs8.env"), 1);
+    EXPECT_EQ(g_szDataPath, "upper");
+    folder_.Write("zeldefs8.env", "[PATH]=exact\r\n");
+    EXPECT_EQ(LoadEnvFile("zeldefs8.env"), 1);
+    EXPECT_EQ(g_szDataPath, "exact");
+}
+
 TEST_F(EnvFileTest, TheKeyIsLookedUpOnlyFromTheCurrentFolder) {
     folder_.MakeFolder("sub");
     folder_.Write("sub/zeldefs8.env", "[PATH]=sub\r\n");
