@@ -24,6 +24,14 @@ std::string EmptyLines(int count) {
     return lines;
 }
 
+std::string Repeated(const std::string& unit, int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        text += unit;
+    }
+    return text;
+}
+
 // A base file whose line 23 is title.
 std::string BaseFileWithTitle(const std::string& title) {
     return NumberedLines(1, 22) + title + "\r\n" + NumberedLines(24, 26);
@@ -42,13 +50,8 @@ struct TitleRow {
 };
 
 TEST_F(BaseFileTest, ReadTitleReturnsPhysicalLine23CutToFiftyBytes) {
-    const std::string sjis24 = [] {
-        std::string text;
-        for (int i = 0; i < 24; ++i) {
-            text += "\x82\xA0";
-        }
-        return text;
-    }();
+    const std::string sjis24 = Repeated("\x82\xA0", 24);
+    const std::string taka = "\xFB\xFC";  // a lead byte from the upper range
     const TitleRow rows[] = {
         {"plain", BaseFileWithTitle("R8 Year"), "R8 Year"},
         {"LF-only lines", NumberedLines(1, 22, "\n") + "T\nx\n", "T"},
@@ -65,6 +68,8 @@ TEST_F(BaseFileTest, ReadTitleReturnsPhysicalLine23CutToFiftyBytes) {
                            "\x93\xFA"
                            "z"),
          "a" + sjis24},
+        {"lead byte from 0xE0 up across byte 50", BaseFileWithTitle("a" + Repeated(taka, 25)),
+         "a" + Repeated(taka, 24)},
         {"lone CR kept", BaseFileWithTitle("a\rb"), "a\rb"},
         {"end-of-data byte before line 23", NumberedLines(1, 5) + "\x1A" + NumberedLines(6, 26),
          ""},

@@ -72,6 +72,9 @@ TEST_F(TextModeTest, ReadingTranslatesLineEndsAndStopsAtEndOfData) {
          "after\r\n",
          "before"},
         {"cr\r\x1A\n", "cr\r"},
+        // The end of data in a later buffer fill ends it as well.
+        {std::string(TextReader::kBufferBytes, 'p') + "\x1A" + "after\r\n",
+         std::string(TextReader::kBufferBytes, 'p')},
         {std::string("nul\0after\r\n", 11), std::string("nul\0after\n", 10)},
         {"\x81\x40\xE0\x0A\r\n", "\x81\x40\xE0\x0A\n"},
     };
