@@ -209,6 +209,11 @@ TEST_F(CopyDataFileTest, FailedCopiesLeaveNoTemporaryBehind) {
     dst_.MakeFolder("ZELCODB0.DAT");
     EXPECT_EQ(Copy("ZELCODB0.DAT"), 0);
     EXPECT_EQ(CopyDataFile("ZELCODB0.DAT", src_.text(), dst_.text() + "missing/"), 0);
+    // Written in full, then refused by the rename: the target's sub-folder is
+    // missing while the temporary's folder is there.
+    src_.MakeFolder("sub");
+    src_.Write("sub/ZELLCOB0.DAT", "data\n");
+    EXPECT_EQ(Copy("sub/ZELLCOB0.DAT"), 0);
     EXPECT_EQ(dst_.Names(), std::vector<std::string>{"ZELCODB0.DAT"});
 }
 
