@@ -5,8 +5,8 @@
 // --size-mb N    about N MB (N * 1,000,000 bytes; decimals allowed) of data
 //                files; without it about 256 KiB
 // --title TEXT   the title on line 23 of the base file, typed in UTF-8 and
-//                stored as Shift-JIS; only the characters listed in
-//                Cp932Title.h are known, others are refused
+//                stored as Shift-JIS (CP932); a character CP932 lacks is
+//                refused
 // --unrelated N  N more files whose names match no catalogue entry
 // --seed N       another invented content; the same arguments always give the
 //                same bytes

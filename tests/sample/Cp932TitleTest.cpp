@@ -9,7 +9,7 @@ struct Conversion {
     const char* cp932;
 };
 
-TEST(Utf8ToCp932, ConvertsTheKnownCharacters) {
+TEST(Utf8ToCp932, ConvertsWhatCp932Holds) {
     const Conversion rows[] = {
         {"", ""},
         {"R8 Class-1", "R8 Class-1"},
@@ -22,6 +22,10 @@ TEST(Utf8ToCp932, ConvertsTheKnownCharacters) {
         {"０９ＡＺａｚ", "\x82\x4F\x82\x58\x82\x60\x82\x79\x82\x81\x82\x9A"},
         {"第一中学校", "\x91\xE6\x88\xEA\x92\x86\x8A\x77\x8D\x5A"},
         {"東高等部", "\x93\x8C\x8D\x82\x93\x99\x95\x94"},
+        {"新規表", "\x90\x56\x8B\x4B\x95\x5C"},
+        // An NEC special character, the full-width tilde, an IBM extension
+        // kanji and a half-width katakana (one byte).
+        {"①～髙ｱ", "\x87\x40\x81\x60\xFB\xFC\xB1"},
     };
     for (const Conversion& row : rows) {
         std::string out = "old";
@@ -33,7 +37,7 @@ TEST(Utf8ToCp932, ConvertsTheKnownCharacters) {
 
 TEST(Utf8ToCp932, RefusesWhatItCannotEncodeAndKeepsTheOutput) {
     const char* rows[] = {
-        "漢字",              // kanji outside the table
+        "한",                // a character CP932 lacks
         "tab\there",         // a control character
         "\xE4\xBB",          // cut-off sequence
         "\xC0\xAF",          // overlong encoding of '/'

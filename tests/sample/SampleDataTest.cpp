@@ -282,7 +282,7 @@ TEST_F(SampleFolderTest, ProgramStoresTheUtf8TitleAsShiftJisAndRefusesBadArgumen
 
     const std::string refused = (root_ / "refused").string();
     for (const std::string& arguments :
-         {refused + " --title '漢字'", refused + " --size-mb many", refused + " --seed",
+         {refused + " --title '한'", refused + " --size-mb many", refused + " --seed",
           refused + " --colour blue", std::string("--size-mb 1")}) {
         EXPECT_EQ(RunProgram(arguments + " 2>/dev/null"), 2) << arguments;
     }
