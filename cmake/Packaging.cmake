@@ -19,9 +19,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# Libraries come from dpkg-shlibdeps; the dialog's labels need a Japanese font,
-# which no library dependency brings.
+# Libraries come from dpkg-shlibdeps; the dialog's labels need a Japanese font
+# and Qt's own texts (はい/いいえ) Qt's Japanese translation, which no library
+# dependency brings.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, qt6-translations-l10n")
 
 include(CPack)

@@ -4,7 +4,9 @@
 # Runs apt-get directly as root, through sudo otherwise.
 set -euo pipefail
 
-run_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-ipafont-gothic)
+run_packages=(
+    cmake ninja-build g++ qt6-base-dev libgl-dev fonts-ipafont-gothic qt6-translations-l10n
+)
 test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang clang-tidy libclang-rt-14-dev
