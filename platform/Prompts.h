@@ -27,7 +27,7 @@ class Prompts {
     virtual MessageAnswer ShowMessage(QWidget* owner, const QString& caption, const QString& text,
                                       MessageIcon icon, MessageButtons buttons) = 0;
 
-    // Lets the user choose a folder under the title prompt. Returns
+    // Lets the user choose a folder, showing prompt. Returns
     // kBrowseChosen with the folder's path in path as the file system's
     // bytes, whatever their encoding (empty when the chosen item has no
     // file-system path), or kBrowseCancelled leaving path as it was.

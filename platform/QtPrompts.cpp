@@ -1,9 +1,8 @@
 #include "platform/QtPrompts.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileDialog>
 #include <QMessageBox>
+
+#include "platform/FolderBrowser.h"
 
 namespace {
 
@@ -36,10 +35,10 @@ MessageAnswer QtPrompts::ShowMessage(QWidget* owner, const QString& caption, con
 }
 
 int QtPrompts::BrowseFolder(QWidget* owner, const QString& prompt, std::string& path) {
-    const QString chosen = QFileDialog::getExistingDirectory(owner, prompt, QDir::homePath());
-    if (chosen.isEmpty()) {
+    FolderBrowser browser(owner, prompt);
+    if (browser.exec() != QDialog::Accepted) {
         return kBrowseCancelled;
     }
-    path = QFile::encodeName(chosen).toStdString();
+    path = browser.SelectedPath();
     return kBrowseChosen;
 }

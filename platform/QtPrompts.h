@@ -1,5 +1,5 @@
 // QtPrompts: the message boxes and folder browser of a running program,
-// shown with QMessageBox and QFileDialog.
+// shown with QMessageBox and FolderBrowser.
 #pragma once
 
 #include "platform/Prompts.h"
@@ -10,7 +10,7 @@ class QtPrompts final : public Prompts {
     MessageAnswer ShowMessage(QWidget* owner, const QString& caption, const QString& text,
                               MessageIcon icon, MessageButtons buttons) override;
 
-    // QFileDialog::getExistingDirectory with prompt as its title, starting at
-    // the home folder; an empty result means the user cancelled.
+    // A modal FolderBrowser showing prompt; キャンセル, the Escape key and the
+    // close box cancel.
     int BrowseFolder(QWidget* owner, const QString& prompt, std::string& path) override;
 };
