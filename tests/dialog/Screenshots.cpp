@@ -1,11 +1,13 @@
-// dialog_screenshots: renders the main dialog and the About box, as a user
-// sees them after start-up, into PNG files for the README.
+// dialog_screenshots: renders the main dialog, the About box and the folder
+// browser, as a user sees them after start-up, into PNG files for the README.
 //   dialog_screenshots <output folder>
-// Writes main-dialog.png and about-box.png there. The program starts as it
-// does for a user: from a working folder whose zeldefs8.env names a sample
-// data folder, so the dialog shows that folder and its title. Runs on Qt's
-// offscreen platform; no display is needed. Exits 0 when both images were
-// written, 1 with a message otherwise.
+// Writes main-dialog.png, about-box.png and folder-browser.png there. The
+// program starts as it does for a user: from a working folder whose
+// zeldefs8.env names a sample data folder, so the dialog shows that folder and
+// its title; the working folder is also the home folder, with a desktop
+// folder of a few folders for the browser to show. Runs on Qt's offscreen
+// platform; no display is needed. Exits 0 when all three images were written,
+// 1 with a message otherwise.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -16,11 +18,39 @@
 #include "app/FileUtility.h"
 #include "dialog/AboutDlg.h"
 #include "dialog/FileUtilityDlg.h"
+#include "platform/FolderBrowser.h"
 
 namespace {
 
 void Fail(const QString& message) {
     std::fprintf(stderr, "dialog_screenshots: %s\n", qPrintable(message));
+}
+
+bool WriteFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) < 0) {
+        Fail(QStringLiteral("cannot write ") + path);
+        return false;
+    }
+    return true;
+}
+
+// Makes home the home folder of a desktop session with a desktop folder
+// holding a few data folders.
+bool MakeDesktop(const QString& home) {
+    qputenv("HOME", QFile::encodeName(home));
+    qunsetenv("XDG_CONFIG_HOME");
+    const QString desktop = home + QStringLiteral("/デスクトップ");
+    for (const QString& folder :
+         {QStringLiteral("2025年度"), QStringLiteral("2026年度"), QStringLiteral("バックアップ")}) {
+        if (!QDir().mkpath(desktop + QLatin1Char('/') + folder)) {
+            Fail(QStringLiteral("cannot make ") + folder);
+            return false;
+        }
+    }
+    return QDir().mkpath(home + QStringLiteral("/.config")) &&
+           WriteFile(home + QStringLiteral("/.config/user-dirs.dirs"),
+                     "XDG_DESKTOP_DIR=\"$HOME/デスクトップ\"\n");
 }
 
 // Makes a working folder holding zeldefs8.env and the sample data folder it
@@ -35,13 +65,9 @@ bool MakeWorkingFolder(const QString& work) {
         Fail(QStringLiteral("cannot make the sample folder: ") + QString::fromStdString(error));
         return false;
     }
-    QFile env(work + QStringLiteral("/zeldefs8.env"));
-    if (!env.open(QIODevice::WriteOnly) ||
-        env.write(QByteArray("[PATH]=") + QFile::encodeName(data) + "\r\n") < 0) {
-        Fail(QStringLiteral("cannot write ") + env.fileName());
-        return false;
-    }
-    return true;
+    return WriteFile(work + QStringLiteral("/zeldefs8.env"),
+                     QByteArray("[PATH]=") + QFile::encodeName(data) + "\r\n") &&
+           MakeDesktop(work);
 }
 
 bool SaveGrab(QWidget& window, const QString& file) {
@@ -71,8 +97,9 @@ T* TopModal() {
 }
 
 // Once the main dialog runs: grabs it, opens the About box through the
-// ﾊﾞｰｼﾞｮﾝ情報 handler and grabs that, then closes both.
-void GrabBothDialogs(const QString& output, int& written) {
+// ﾊﾞｰｼﾞｮﾝ情報 handler and the destination's folder browser through its
+// 参照 handler and grabs those, then closes them all.
+void GrabDialogs(const QString& output, int& written) {
     CFileUtilityDlg* dialog = TopModal<CFileUtilityDlg>();
     if (dialog == nullptr) {
         return;
@@ -85,6 +112,13 @@ void GrabBothDialogs(const QString& output, int& written) {
         }
     });
     dialog->OnVersion();
+    QTimer::singleShot(0, [&output, &written] {
+        if (FolderBrowser* browser = TopModal<FolderBrowser>()) {
+            written += SaveGrab(*browser, output + QStringLiteral("/folder-browser.png")) ? 1 : 0;
+            browser->reject();
+        }
+    });
+    dialog->OnBrowseDest();
     dialog->close();
 }
 
@@ -106,10 +140,10 @@ int main(int argc, char* argv[]) {
     QDir::setCurrent(work);
 
     int written = 0;
-    QTimer::singleShot(0, [&output, &written] { GrabBothDialogs(output, written); });
+    QTimer::singleShot(0, [&output, &written] { GrabDialogs(output, written); });
     CFileUtilityApp().InitInstance();
 
     QDir::setCurrent(previous);
     QDir(work).removeRecursively();
-    return written == 2 ? 0 : 1;
+    return written == 3 ? 0 : 1;
 }
