@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Renders the main dialog and the About box from the real dialogs on Qt's
-# offscreen platform (no display needed) and writes them to docs/images/ for
-# the README: main-dialog.png and about-box.png.
+# Renders the main dialog, the About box and the folder browser from the real
+# dialogs on Qt's offscreen platform (no display needed) and writes them to
+# docs/images/ for the README: main-dialog.png, about-box.png and
+# folder-browser.png.
 # BUILD_DIR chooses the build folder (default: build).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
