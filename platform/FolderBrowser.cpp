@@ -216,9 +216,10 @@ void FolderBrowser::NameFolder(QTreeWidgetItem* item) {
     }
     item->setData(0, kPathRole, QByteArray::fromStdString(to));
     // Folders made inside it under its old name are listed again when opened.
-    qDeleteAll(item->takeChildren());
-    item->setData(0, kListedRole, false);
-    item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    if (item->childCount() > 0) {
+        qDeleteAll(item->takeChildren());
+        item->setData(0, kListedRole, false);
+    }
     QTreeWidgetItem* parent = item->parent();
     parent->removeChild(item);
     InsertSorted(parent, item);

@@ -175,7 +175,8 @@ void NameInPlace(QTreeWidget* tree, const QString& name) {
 }
 
 // Two new folders; the second may not take the first one's name (renaming
-// onto an empty folder would replace it) but takes another, given with F2.
+// onto an empty folder would replace it) but takes another, given with F2,
+// and what was made inside it is then found under its new name.
 TEST_F(BrowserHome, NewFolderMakesOneFolderThatTheUserNamesInPlace) {
     const std::set<std::string> before = HomeContents();
     FolderBrowser browser(nullptr, kPrompt);
@@ -190,15 +191,24 @@ TEST_F(BrowserHome, NewFolderMakesOneFolderThatTheUserNamesInPlace) {
     NameInPlace(tree, QStringLiteral("新しいフォルダー"));
     EXPECT_EQ(ChildTexts(folderB), (QStringList{QStringLiteral("新しいフォルダー"),
                                                 QStringLiteral("新しいフォルダー (2)")}));
+    // One more inside it, left with its name, before it is renamed with F2.
+    QTreeWidgetItem* second = tree->currentItem();
+    QTest::mouseClick(newFolder, Qt::LeftButton);
+    tree->setCurrentItem(second);
     QTest::keyClick(tree, Qt::Key_F2);
     NameInPlace(tree, QStringLiteral("2026年度"));
     EXPECT_EQ(ChildTexts(folderB),
               (QStringList{QStringLiteral("2026年度"), QStringLiteral("新しいフォルダー")}));
     EXPECT_EQ(browser.SelectedPath(), Desktop() + "/b/2026年度");
     EXPECT_TRUE(browser.isVisible()) << "Enter in the name must not close the browser";
+    second->setExpanded(true);
+    ASSERT_EQ(second->childCount(), 1);
+    tree->setCurrentItem(second->child(0));
+    EXPECT_EQ(browser.SelectedPath(), Desktop() + "/b/2026年度/新しいフォルダー");
 
     std::set<std::string> expected = before;
-    expected.insert({Desktop() + "/b/新しいフォルダー", Desktop() + "/b/2026年度"});
+    expected.insert({Desktop() + "/b/新しいフォルダー", Desktop() + "/b/2026年度",
+                     Desktop() + "/b/2026年度/新しいフォルダー"});
     EXPECT_EQ(HomeContents(), expected);
 }
 
