@@ -74,20 +74,20 @@ void CFileUtilityDlg::OnExecute() {
         Notify(this, QStringLiteral("コピー先のディレクトリを正しく設定して下さい。"));
         return;
     }
-    std::string source = EncodePath(m_strSrcDir);
-    std::string destination = EncodePath(m_strDstDir);
-    const std::optional<std::string> title = EncodeTitle(m_strDstTitle);
-    if (!title) {
-        Notify(this, QStringLiteral("コピー先のタイトルに使用できない文字「%1」があります。\n"
-                                    "別の文字に置き換えて下さい。")
-                         .arg(FirstUnencodable(m_strDstTitle)));
-        return;
-    }
+    const std::string source = SourceBytes();
+    std::string destination = DestinationBytes();
     int ok = CheckFolders(this, source, destination);
     if (!CheckNewDirName()) {
         ok = 0;
     }
     if (ok != 1) {
+        return;
+    }
+    const std::optional<std::string> title = TitleBytes();
+    if (!title) {
+        Notify(this, QStringLiteral("コピー先のタイトルに使用できない文字「%1」があります。\n"
+                                    "別の文字に置き換えて下さい。")
+                         .arg(FirstUnencodable(m_strDstTitle)));
         return;
     }
     if (!m_strNewDir.isEmpty() && !CreateNewDir(destination)) {

@@ -52,10 +52,20 @@ void CFileUtilityDlg::ConnectHandlers() {
     onClick(IDCANCEL, &CFileUtilityDlg::reject);
     onClick(IDC_BUTTON_SRC_BROWSE, &CFileUtilityDlg::OnBrowseSource);
     onClick(IDC_BUTTON_DST_BROWSE, &CFileUtilityDlg::OnBrowseDest);
-    onClick(IDC_RADIO_NEW, &CFileUtilityDlg::OnKindNew);
-    onClick(IDC_RADIO_CARRYOVER, &CFileUtilityDlg::OnKindCarryOver);
-    onClick(IDC_RADIO_BACKUP, &CFileUtilityDlg::OnKindBackup);
     onClick(IDC_BUTTON_VERSION, &CFileUtilityDlg::OnVersion);
+    // A kind button can be checked without a click (keyboard, a screen
+    // reader's toggle action): the kind follows the check however it came.
+    const auto onChecked = [this](int id, void (CFileUtilityDlg::*handler)()) {
+        connect(qobject_cast<QAbstractButton*>(GetDlgItem(id)), &QAbstractButton::toggled, this,
+                [this, handler](bool checked) {
+                    if (checked) {
+                        (this->*handler)();
+                    }
+                });
+    };
+    onChecked(IDC_RADIO_NEW, &CFileUtilityDlg::OnKindNew);
+    onChecked(IDC_RADIO_CARRYOVER, &CFileUtilityDlg::OnKindCarryOver);
+    onChecked(IDC_RADIO_BACKUP, &CFileUtilityDlg::OnKindBackup);
     // The dialog's own pushes and read-backs change the text too; only the
     // user's changes count.
     connect(m_editNewDir, &QLineEdit::textChanged, this, [this] {
@@ -75,19 +85,36 @@ void CFileUtilityDlg::setVisible(bool visible) {
 
 bool CFileUtilityDlg::OnInitDialog() {
     PushAll();
-    m_strSrcDir = DecodePath(g_szDataPath);
-    ReadSourceTitles();
+    // Written without its trailing separator, an existing folder would be a
+    // prefix of file names beside it, not the folder; the environment file
+    // keeps what it says.
+    SetSource(IsFolder(g_szDataPath) == 1 ? WithTrailingSeparator(g_szDataPath) : g_szDataPath);
     PushAll();
     AddAboutToSystemMenu();
     setWindowIcon(m_hIcon);
     return true;
 }
 
-void CFileUtilityDlg::ReadSourceTitles() {
-    std::string title;
-    ReadTitle(EncodePath(m_strSrcDir), title);
-    m_strSrcTitle = DecodeTitle(title);
+void CFileUtilityDlg::SetSource(std::string folder) {
+    m_srcDirBytes = std::move(folder);
+    m_strSrcDir = DecodePath(m_srcDirBytes);
+    m_srcTitleBytes.clear();
+    ReadTitle(m_srcDirBytes, m_srcTitleBytes);
+    m_strSrcTitle = DecodeTitle(m_srcTitleBytes);
     m_strDstTitle = m_strSrcTitle;
+}
+
+std::string CFileUtilityDlg::SourceBytes() const {
+    return *BytesOfText(m_strSrcDir, m_srcDirBytes, TextEncoding::kFileSystem);
+}
+
+std::string CFileUtilityDlg::DestinationBytes() const {
+    return *BytesOfText(m_strDstBase, m_dstBaseBytes, TextEncoding::kFileSystem) +
+           EncodePath(m_strNewDir);
+}
+
+std::optional<std::string> CFileUtilityDlg::TitleBytes() const {
+    return BytesOfText(m_strDstTitle, m_srcTitleBytes, TextEncoding::kShiftJis);
 }
 
 void CFileUtilityDlg::AddAboutToSystemMenu() {
@@ -106,8 +133,7 @@ void CFileUtilityDlg::OnBrowseSource() {
                         path) != kBrowseChosen) {
         return;
     }
-    m_strSrcDir = DecodePath(WithTrailingSeparator(path));
-    ReadSourceTitles();
+    SetSource(WithTrailingSeparator(path));
     PushAll();
 }
 
@@ -122,7 +148,8 @@ void CFileUtilityDlg::OnBrowseDest() {
         m_strDstDir.clear();
         m_editNewDir->setEnabled(false);
     } else {
-        m_strDstBase = DecodePath(WithTrailingSeparator(path));
+        m_dstBaseBytes = WithTrailingSeparator(path);
+        m_strDstBase = DecodePath(m_dstBaseBytes);
         m_strDstDir = m_strDstBase + m_strNewDir;
         m_editNewDir->setEnabled(true);
     }

@@ -8,12 +8,18 @@
 // or equals m_strDstBase followed by m_strNewDir.
 //
 // Folder texts are held as Unicode and become file-system bytes at the
-// engine; titles become Shift-JIS bytes. The limits count those bytes.
+// engine; titles become Shift-JIS bytes. The limits count those bytes. The
+// bytes the dialog was given for the source folder, its title and the
+// destination base are kept beside their fields and reach the engine
+// unchanged while those fields are not edited: folder names that are not
+// UTF-8 and title bytes that do not decode survive the round trip.
 #pragma once
 
 #include <QDialog>
 #include <QIcon>
 #include <QMenu>
+#include <optional>
+#include <string>
 
 #include "platform/DataExchange.h"
 #include "platform/DialogBuilder.h"
@@ -83,14 +89,23 @@ class CFileUtilityDlg : public QDialog {
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
+    // The bytes for the engine (see BytesOfText); the title is nullopt when
+    // an edited one has a character Shift-JIS cannot hold.
+    std::string SourceBytes() const;
+    std::string DestinationBytes() const;
+    std::optional<std::string> TitleBytes() const;
+    void SetSource(std::string folder);
+
     void BindFields();
     void ConnectHandlers();
     void AddAboutToSystemMenu();
-    void ReadSourceTitles();
     bool CheckNewDirName();
     bool CreateNewDir(std::string& destination);
     void ReportCompletion(const OperationReport& report);
 
+    std::string m_srcDirBytes;
+    std::string m_srcTitleBytes;
+    std::string m_dstBaseBytes;
     DialogControls m_controls;
     DataExchange m_exchange;
     WaitCursor m_waitCursor;

@@ -71,6 +71,10 @@ int CopyDataFiles(std::string_view pattern, std::string_view srcFolder, std::str
 // regular file or a link to one, 0 otherwise: the mark of a data folder.
 int HasBaseFile(std::string_view folder);
 
+// Returns 1 when path names an existing directory (or a link to one), 0
+// otherwise.
+int IsFolder(std::string_view path);
+
 // Returns 1 when the folder texts a and b name one existing directory, in
 // whatever written form (trailing separator or not, "." and "..", symbolic
 // links, bind mounts); 0 when they differ or either does not exist.

@@ -13,6 +13,11 @@ int HasBaseFile(std::string_view folder) {
     return location && ::stat(location->path.c_str(), &info) == 0 && S_ISREG(info.st_mode) ? 1 : 0;
 }
 
+int IsFolder(std::string_view path) {
+    struct stat info {};
+    return ::stat(std::string(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode) ? 1 : 0;
+}
+
 int IsSameFolder(std::string_view a, std::string_view b) {
     struct stat first {};
     struct stat second {};

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -14,12 +16,21 @@
 
 #include "DialogDriver.h"
 #include "SampleFolders.h"
+#include "config/EnvFile.h"
 #include "dialog/AboutDlg.h"
 #include "res/Resource.h"
 
 namespace {
 
 const QString kSampleTitle = QStringLiteral("２０１９年度　本校データ");
+
+// Each kind button with its kind, in an order that changes the kind each time.
+const struct {
+    int id;
+    int kind;
+} kKindButtons[] = {{IDC_RADIO_BACKUP, KIND_BACKUP},
+                    {IDC_RADIO_CARRYOVER, KIND_CARRY_OVER},
+                    {IDC_RADIO_NEW, KIND_NEW}};
 
 bool IsChecked(CFileUtilityDlg& dialog, int id) {
     return qobject_cast<QAbstractButton*>(dialog.GetDlgItem(id))->isChecked();
@@ -40,15 +51,26 @@ class MainDialog : public testing::Test {
 };
 
 TEST_F(MainDialog, OpensOnTheEnvironmentFoldersTitleWithNewCreationChosen) {
-    // As the environment file gives it: no "/" is appended.
-    DialogDriver driver(source);
-    CFileUtilityDlg& dialog = driver.Dialog();
+    // An existing folder written without its trailing "/" gets one; any other
+    // text is a plain prefix, as the environment file gives it.
+    const struct {
+        std::string dataPath;
+        std::string shown;
+        QString title;
+    } rows[] = {
+        {source, source + "/", kSampleTitle},
+        {source + "/", source + "/", kSampleTitle},
+        {source + "/ZEL", source + "/ZEL", QString()},
+    };
+    for (const auto& row : rows) {
+        DialogDriver driver(row.dataPath);
+        EXPECT_EQ(driver.Edit(IDC_EDIT_SRC_DIR)->text(), QString::fromStdString(row.shown));
+        EXPECT_EQ(driver.Edit(IDC_EDIT_SRC_TITLE)->text(), row.title) << row.dataPath;
+        EXPECT_EQ(driver.Dialog().m_strSrcTitle, row.title) << row.dataPath;
+        EXPECT_EQ(g_szDataPath, row.dataPath) << "what the environment file says is kept";
+    }
 
-    EXPECT_EQ(driver.Edit(IDC_EDIT_SRC_DIR)->text(), QString::fromStdString(source));
-    EXPECT_EQ(driver.Edit(IDC_EDIT_SRC_TITLE)->text(), QString());
-    EXPECT_EQ(dialog.m_strSrcTitle, QString()) << "the folder text is a plain prefix";
-
-    DialogDriver withSeparator(source + "/");
+    DialogDriver withSeparator(source);
     EXPECT_EQ(withSeparator.Edit(IDC_EDIT_SRC_TITLE)->text(), kSampleTitle);
     EXPECT_EQ(withSeparator.Edit(IDC_EDIT_DST_TITLE)->text(), kSampleTitle);
     EXPECT_EQ(withSeparator.Edit(IDC_EDIT_DST_DIR)->text(), QString());
@@ -152,19 +174,34 @@ TEST_F(MainDialog, KindButtonsChangeOnlyTheKind) {
     // Controls that differ from their fields show whether anything was
     // pushed or read back.
     driver.Replace(IDC_EDIT_DST_TITLE, QStringLiteral("typed title"));
-    const struct {
-        int id;
-        int kind;
-    } rows[] = {{IDC_RADIO_BACKUP, KIND_BACKUP},
-                {IDC_RADIO_CARRYOVER, KIND_CARRY_OVER},
-                {IDC_RADIO_NEW, KIND_NEW}};
-    for (const auto& row : rows) {
+    for (const auto& row : kKindButtons) {
         driver.Click(row.id);
         EXPECT_EQ(driver.Dialog().m_nKind, row.kind) << row.id;
         EXPECT_TRUE(IsChecked(driver.Dialog(), row.id)) << row.id;
         EXPECT_EQ(driver.Dialog().m_strDstTitle, kSampleTitle) << row.id;
         EXPECT_EQ(driver.Edit(IDC_EDIT_DST_TITLE)->text(), QStringLiteral("typed title")) << row.id;
         EXPECT_EQ(driver.Edit(IDC_EDIT_DST_DIR)->text(), scratch.Child("out/")) << row.id;
+    }
+}
+
+// A kind button checked without a click (a screen reader's toggle action, a
+// program) is the kind: the next push must not snap the check back.
+TEST_F(MainDialog, KindFollowsTheCheckedButtonHoweverItWasChecked) {
+    const std::function<void(QAbstractButton*)> ways[] = {
+        [](QAbstractButton* button) { button->setChecked(true); },
+        [](QAbstractButton* button) {
+            QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(
+                QAccessibleActionInterface::toggleAction());
+        },
+    };
+    DialogDriver driver(source + "/");
+    for (const auto& check : ways) {
+        for (const auto& row : kKindButtons) {
+            check(qobject_cast<QAbstractButton*>(driver.Dialog().GetDlgItem(row.id)));
+            driver.PickDestination(scratch.Child("out"));
+            EXPECT_TRUE(IsChecked(driver.Dialog(), row.id)) << row.id;
+            EXPECT_EQ(driver.Dialog().m_nKind, row.kind) << row.id;
+        }
     }
 }
 

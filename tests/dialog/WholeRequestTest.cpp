@@ -1,6 +1,8 @@
 // One request from start to end, as a user makes it: pick the source and the
 // destination, type a new directory and a title, choose バックアップ, press
-// 実行 and answer Yes twice.
+// 実行 and answer Yes twice. The folders are named in Shift-JIS, as an
+// archive made on the original platform unpacks them: their bytes reach the
+// engine unchanged.
 #include <gtest/gtest.h>
 
 #include "DialogDriver.h"
@@ -14,16 +16,21 @@ const std::string kNewTitleSjis = "\x82\x51\x82\x4f\x82\x51\x82\x4f\x94\x4e\x93\
 
 TEST(WholeRequest, BackupIntoNewDirectoryWritesEveryDataFileAndReportsInOrder) {
     ScratchFolder scratch;
-    const std::string source = scratch.Path() + "/2019";
-    const std::string target = scratch.Path() + "/backup";
+    const std::string source = scratch.Path() + "/\x83\x66\x81\x5b\x83\x5e";  // データ
+    const std::string target = scratch.Path() + "/\x95\xdb\x91\xb6";          // 保存
     MakeDataFolder(source);
     MakeDir(target);
     const std::map<std::string, std::string> sourceBefore = FolderContents(source);
 
     DialogDriver driver("");
-    driver.PickSource(QString::fromStdString(source));
-    driver.PickDestination(QString::fromStdString(target));
+    driver.Prompts().ChooseFolder(source);
+    driver.Click(IDC_BUTTON_SRC_BROWSE);
+    driver.Prompts().ChooseFolder(target);
+    driver.Click(IDC_BUTTON_DST_BROWSE);
     driver.Type(IDC_EDIT_NEWDIR, QStringLiteral("2020"));
+    EXPECT_EQ(driver.Edit(IDC_EDIT_SRC_DIR)->text(), scratch.Child("データ/"));
+    EXPECT_EQ(driver.Edit(IDC_EDIT_SRC_TITLE)->text(), QStringLiteral("２０１９年度　本校データ"));
+    EXPECT_EQ(driver.Edit(IDC_EDIT_DST_DIR)->text(), scratch.Child("保存/2020"));
     driver.Replace(IDC_EDIT_DST_TITLE, QStringLiteral("２０２０年度"));
     driver.Click(IDC_RADIO_BACKUP);
     driver.Prompts().AnswerYes(2);
