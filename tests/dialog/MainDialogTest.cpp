@@ -52,19 +52,23 @@ class MainDialog : public testing::Test {
 
 TEST_F(MainDialog, OpensOnTheEnvironmentFoldersTitleWithNewCreationChosen) {
     // An existing folder written without its trailing "/" gets one; any other
-    // text is a plain prefix, as the environment file gives it.
+    // text is a plain prefix, as the environment file gives it. A folder
+    // named in Shift-JIS is shown decoded and read through its own bytes.
+    const std::string sjisNamed = scratch.Path() + "/\x83\x66\x81\x5b\x83\x5e";  // データ
+    MakeDataFolder(sjisNamed);
     const struct {
         std::string dataPath;
-        std::string shown;
+        QString shown;
         QString title;
     } rows[] = {
-        {source, source + "/", kSampleTitle},
-        {source + "/", source + "/", kSampleTitle},
-        {source + "/ZEL", source + "/ZEL", QString()},
+        {source, QString::fromStdString(source + "/"), kSampleTitle},
+        {sjisNamed, scratch.Child("データ/"), kSampleTitle},
+        {source + "/", QString::fromStdString(source + "/"), kSampleTitle},
+        {source + "/ZEL", QString::fromStdString(source + "/ZEL"), QString()},
     };
     for (const auto& row : rows) {
         DialogDriver driver(row.dataPath);
-        EXPECT_EQ(driver.Edit(IDC_EDIT_SRC_DIR)->text(), QString::fromStdString(row.shown));
+        EXPECT_EQ(driver.Edit(IDC_EDIT_SRC_DIR)->text(), row.shown);
         EXPECT_EQ(driver.Edit(IDC_EDIT_SRC_TITLE)->text(), row.title) << row.dataPath;
         EXPECT_EQ(driver.Dialog().m_strSrcTitle, row.title) << row.dataPath;
         EXPECT_EQ(g_szDataPath, row.dataPath) << "what the environment file says is kept";
