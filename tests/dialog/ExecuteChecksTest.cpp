@@ -461,6 +461,7 @@ TEST(FailureList, EachFailureIsListedWithItsReason) {
         {FileStatus::kCreateFailed, "作成できません"},
         {FileStatus::kWriteFailed, "書き込みに失敗しました"},
         {FileStatus::kDiskFull, "ディスクの空き容量が足りません"},
+        {FileStatus::kFolderUnreadable, "フォルダの内容を読み込めません"},
     };
     QString expected = QStringLiteral("次のファイルは作成できませんでした。");
     int n = 0;
