@@ -1,7 +1,6 @@
 #include "platform/FolderBrowser.h"
 
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
