@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "engine/FileName.h"
+#include "engine/FileSystem.h"
 #include "engine/Folder.h"
 #include "engine/SourceFile.h"
 #include "engine/TextReader.h"
@@ -42,7 +43,7 @@ int LoadEnvFile(const char* fileName) {
     if (file.status != FileStatus::kCopied) {
         return 0;
     }
-    TextReader reader(file.fd.get());
+    TextReader reader(file.file);
     char buffer[kPieceBytes + 1];
     std::string path;
     bool found = false;
@@ -63,7 +64,7 @@ int LoadEnvFile(const char* fileName) {
         return 0;
     }
     if (found) {
-        g_szDataPath = std::move(path);
+        g_szDataPath = FolderTextFromFamilyText(path);
     }
     return 1;
 }

@@ -2,8 +2,9 @@
 //
 // The environment file names the folder that holds the current data on a
 // line "[PATH]=<folder text>". It is read once at start-up; the folder text
-// is kept, exactly as the file gives it, in g_szDataPath, which the main
-// dialog takes as its default source folder.
+// is kept in g_szDataPath, which the main dialog takes as its default source
+// folder: exactly as the file gives it on POSIX; on Windows, where the family
+// writes the file in code page 932, turned into the engine's UTF-8.
 #pragma once
 
 #include <string>

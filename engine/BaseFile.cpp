@@ -48,8 +48,8 @@ void WriteBaseLines(TextReader& reader, TextWriter& writer, std::string_view tit
 
 // Reads physical line kTitleLine of an open base file, cut to kMaxTitleBytes.
 // Returns false when a read failed.
-bool ReadTitleLine(int fd, std::string& title) {
-    TextReader reader(fd);
+bool ReadTitleLine(const FileHandle& file, std::string& title) {
+    TextReader reader(file);
     for (int line = 1; line < kTitleLine && reader.SkipLine(); ++line) {
     }
     // One byte beyond the limit tells a title that fills the field from a
@@ -109,7 +109,7 @@ int ReadTitle(std::string_view folder, std::string& title) {
     }
     SourceFile file = OpenSourceFile(location->path);
     std::string read;
-    if (file.status != FileStatus::kCopied || !ReadTitleLine(file.fd.get(), read)) {
+    if (file.status != FileStatus::kCopied || !ReadTitleLine(file.file, read)) {
         return 0;
     }
     title = std::move(read);

@@ -1,35 +1,22 @@
 #include "engine/FileReplacement.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include "engine/UniqueFd.h"
-
 namespace {
 
-// The last 4 bytes, ".tmp", are the suffix that mkostemps keeps.
+// The last 4 bytes, ".tmp", are the suffix that the unique name keeps.
 constexpr char kTemporaryName[] = ".~fileutility-XXXXXX.tmp";
-constexpr int kTemporarySuffixBytes = 4;
-
-bool IsOutOfSpace(int systemError) {
-    return systemError == ENOSPC || systemError == EDQUOT;
-}
+constexpr std::size_t kTemporarySuffixBytes = 4;
 
 FileResult Failed(FileStatus status, int systemError) {
     return {"", IsOutOfSpace(systemError) ? FileStatus::kDiskFull : status, systemError};
 }
 
 // Writes, flushes and closes the temporary; returns kCopied or the failure.
-FileResult FillTemporary(UniqueFd& file, mode_t mode, bool replacing, const ContentWriter& write) {
-    if (::fchmod(file.get(), mode) != 0) {
-        return Failed(FileStatus::kCreateFailed, errno);
+FileResult FillTemporary(FileHandle& file, std::uint32_t permissions, bool replacing,
+                         const ContentWriter& write) {
+    if (const int error = SetPermissions(file, permissions)) {
+        return Failed(FileStatus::kCreateFailed, error);
     }
-    TextWriter writer(file.get());
+    TextWriter writer(file);
     const int readError = write(writer);
     if (writer.error() != 0) {
         return Failed(FileStatus::kWriteFailed, writer.error());
@@ -40,39 +27,33 @@ FileResult FillTemporary(UniqueFd& file, mode_t mode, bool replacing, const Cont
     if (!writer.Flush()) {
         return Failed(FileStatus::kWriteFailed, writer.error());
     }
-    if (replacing && ::fsync(file.get()) != 0) {
-        return Failed(FileStatus::kWriteFailed, errno);
+    if (const int error = FlushWrittenFile(file, replacing)) {
+        return Failed(FileStatus::kWriteFailed, error);
     }
-    if (file.Close() != 0) {
-        return Failed(FileStatus::kWriteFailed, errno);
+    if (const int error = file.Close()) {
+        return Failed(FileStatus::kWriteFailed, error);
     }
     return {"", FileStatus::kCopied, 0};
 }
 
 }  // namespace
 
-FileResult ReplaceFile(const std::string& directory, const std::string& target, mode_t mode,
-                       bool replacing, const ContentWriter& write) {
+FileResult ReplaceFile(const std::string& directory, const std::string& target,
+                       std::uint32_t permissions, bool replacing, const ContentWriter& write) {
     std::string temporary = directory + kTemporaryName;
-    UniqueFd file(::mkostemps(temporary.data(), kTemporarySuffixBytes, O_CLOEXEC));
-    if (!file.valid()) {
-        return Failed(FileStatus::kCreateFailed, errno);
+    FileHandle file;
+    if (const int error = CreateUniqueFile(temporary, kTemporarySuffixBytes, file)) {
+        return Failed(FileStatus::kCreateFailed, error);
     }
-    FileResult result = FillTemporary(file, mode, replacing, write);
-    if (result.status == FileStatus::kCopied &&
-        std::rename(temporary.c_str(), target.c_str()) != 0) {
-        result = Failed(FileStatus::kWriteFailed, errno);
+    FileResult result = FillTemporary(file, permissions, replacing, write);
+    if (result.status == FileStatus::kCopied) {
+        if (const int error = RenameReplacing(temporary, target)) {
+            result = Failed(FileStatus::kWriteFailed, error);
+        }
     }
     if (result.status != FileStatus::kCopied) {
         file.Close();
-        ::unlink(temporary.c_str());
+        RemoveFile(temporary);
     }
     return result;
-}
-
-mode_t NewFileMode() {
-    // umask can only be read by setting it; the engine runs on one thread.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return static_cast<mode_t>(0666 & ~mask);
 }

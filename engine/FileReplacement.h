@@ -9,12 +9,12 @@
 // process is never copied by a later operation.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
-#include <sys/types.h>
-
 #include "engine/DataFolder.h"
+#include "engine/FileSystem.h"
 #include "engine/TextWriter.h"
 
 // Fills a new destination file. Returns 0, or the errno of a failed read of
@@ -22,14 +22,11 @@
 using ContentWriter = std::function<int(TextWriter&)>;
 
 // Replaces target, a file in directory ("" for the current one), with what
-// write produces, giving it the permission bits mode. When replacing is set
-// (an existing file is overwritten) the new content is flushed to disk before
-// the rename, so that a crash leaves the old or the new file, never an empty
-// one. Returns kCopied on success; otherwise kCreateFailed, kWriteFailed,
+// write produces, giving it permissions (see SetPermissions). When replacing
+// is set (an existing file is overwritten) the new content is flushed to disk
+// before the rename, so that a crash leaves the old or the new file, never an
+// empty one. Returns kCopied on success; otherwise kCreateFailed, kWriteFailed,
 // kDiskFull or kSourceUnreadable with the errno, the target untouched and no
 // temporary left.
-FileResult ReplaceFile(const std::string& directory, const std::string& target, mode_t mode,
-                       bool replacing, const ContentWriter& write);
-
-// The permission bits a new file gets: 0666 without the process's umask.
-mode_t NewFileMode();
+FileResult ReplaceFile(const std::string& directory, const std::string& target,
+                       std::uint32_t permissions, bool replacing, const ContentWriter& write);

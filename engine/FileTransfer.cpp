@@ -3,10 +3,6 @@
 #include <cerrno>
 #include <string>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "engine/FileReplacement.h"
 #include "engine/SourceFile.h"
 
@@ -16,20 +12,16 @@ FileResult Result(FileStatus status, int systemError = 0) {
     return {"", status, systemError};
 }
 
-bool IsSameFile(const struct stat& a, const struct stat& b) {
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
-
-// The errno for which the existing file at path (of status info) must stay
+// The errno for which the existing file at path (of facts target) must stay
 // as it is, 0 when it may be replaced. The rename that replaces it would not
-// notice either refusal. A read-only file, one without a write bit for its
-// owner, stays for every user, root included, whose access check passes any
-// file; a file this process may not write stays, as opening it would fail.
-int ReplacementRefusal(const std::string& path, const struct stat& info) {
-    if ((info.st_mode & S_IWUSR) == 0) {
+// notice either refusal. A read-only file stays for every user, root
+// included, whose access check passes any file; a file this process may not
+// write stays, as opening it would fail.
+int ReplacementRefusal(const std::string& path, const FileFacts& target) {
+    if (target.readOnly) {
         return EACCES;
     }
-    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 ? errno : 0;
+    return WriteAccessRefusal(path);
 }
 
 }  // namespace
@@ -54,23 +46,24 @@ FileResult TransferFile(Folder& src, std::string_view srcName, Folder& dst,
     if (!to->exists && to->listingError != 0) {
         return Result(FileStatus::kFolderUnreadable, to->listingError);
     }
-    struct stat target {};
-    const bool replacing = ::stat(to->path.c_str(), &target) == 0;
-    if (replacing && IsSameFile(target, source.info)) {
+    FileFacts target;
+    const bool replacing = QueryPath(to->path, target) == 0;
+    if (replacing && target.identity == source.facts.identity) {
         return Result(FileStatus::kSameFile);
     }
-    if (replacing && !S_ISREG(target.st_mode)) {
-        return Result(FileStatus::kCreateFailed, S_ISDIR(target.st_mode) ? EISDIR : EEXIST);
+    if (replacing && target.kind != EntryKind::kRegular) {
+        return Result(FileStatus::kCreateFailed,
+                      target.kind == EntryKind::kDirectory ? EISDIR : EEXIST);
     }
     if (replacing) {
         if (const int refusal = ReplacementRefusal(to->path, target)) {
             return Result(FileStatus::kCreateFailed, refusal);
         }
     }
-    const mode_t mode = replacing ? (target.st_mode & 07777) : NewFileMode();
+    const std::uint32_t permissions = replacing ? target.permissions : NewFilePermissions();
     FileResult result =
-        ReplaceFile(dst.directory(), to->path, mode, replacing, [&](TextWriter& writer) {
-            TextReader reader(source.fd.get());
+        ReplaceFile(dst.directory(), to->path, permissions, replacing, [&](TextWriter& writer) {
+            TextReader reader(source.file);
             transform(reader, writer);
             return reader.error();
         });

@@ -1,11 +1,10 @@
 #include "engine/Folder.h"
 
-#include <sys/stat.h>
-
 #include "engine/DataFolder.h"
+#include "engine/FileSystem.h"
 
 Folder::Folder(std::string_view text) : text_(text) {
-    const std::size_t slash = text_.rfind('/');
+    const std::size_t slash = text_.find_last_of(kPathSeparators);
     const std::size_t stemAt = slash == std::string::npos ? 0 : slash + 1;
     directory_ = text_.substr(0, stemAt);
     stem_ = text_.substr(stemAt);
@@ -16,12 +15,11 @@ std::optional<Folder::Location> Folder::Locate(std::string_view name) {
         return std::nullopt;
     }
     Location location{std::string(name), text_ + std::string(name), false};
-    struct stat info {};
-    if (::lstat(location.path.c_str(), &info) == 0) {
+    if (EntryExists(location.path)) {
         location.exists = true;
         return location;
     }
-    if (name.find('/') != std::string_view::npos) {
+    if (name.find_first_of(kPathSeparators) != std::string_view::npos) {
         return location;
     }
     if (const std::string* entry = Listing().Find(stem_ + std::string(name))) {
@@ -35,7 +33,7 @@ std::optional<Folder::Location> Folder::Locate(std::string_view name) {
 }
 
 std::vector<std::string> Folder::Match(std::string_view pattern) {
-    if (pattern.find('/') != std::string_view::npos) {
+    if (pattern.find_first_of(kPathSeparators) != std::string_view::npos) {
         return {};
     }
     std::vector<std::string> names = Listing().Match(stem_ + std::string(pattern));

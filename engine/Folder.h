@@ -34,9 +34,9 @@ class Folder {
     std::optional<Location> Locate(std::string_view name);
 
     // The names (without folder text) of the entries that match pattern, as
-    // FolderListing::Match chooses them. Not recursive: a pattern holding "/"
-    // matches nothing. When listingError() is then not 0, the matches are
-    // only those among the entries read before the listing failed.
+    // FolderListing::Match chooses them. Not recursive: a pattern holding a
+    // separator matches nothing. When listingError() is then not 0, the
+    // matches are only those among the entries read before the listing failed.
     std::vector<std::string> Match(std::string_view pattern);
 
     // The errno of a listing that failed (opening the directory or reading
@@ -53,7 +53,7 @@ class Folder {
     FolderListing& Listing();
 
     std::string text_;
-    std::string directory_;  // text_ up to and including its last "/"
+    std::string directory_;  // text_ up to and including its last separator
     std::string stem_;       // the rest of text_: the start of every file name
     std::optional<FolderListing> listing_;
 };

@@ -1,46 +1,47 @@
 #include <cerrno>
 #include <string>
 
-#include <sys/stat.h>
-
 #include "engine/DataFolder.h"
+#include "engine/FileSystem.h"
 #include "engine/Folder.h"
 
 int HasBaseFile(std::string_view folder) {
     Folder data(folder);
     const auto location = data.Locate("ZELBAS00.DAT");
-    struct stat info {};
-    return location && ::stat(location->path.c_str(), &info) == 0 && S_ISREG(info.st_mode) ? 1 : 0;
+    FileFacts facts;
+    return location && QueryPath(location->path, facts) == 0 && facts.kind == EntryKind::kRegular
+               ? 1
+               : 0;
 }
 
 int IsFolder(std::string_view path) {
-    struct stat info {};
-    return ::stat(std::string(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode) ? 1 : 0;
+    FileFacts facts;
+    return QueryPath(std::string(path), facts) == 0 && facts.kind == EntryKind::kDirectory ? 1 : 0;
 }
 
 int IsSameFolder(std::string_view a, std::string_view b) {
-    struct stat first {};
-    struct stat second {};
-    return ::stat(std::string(a).c_str(), &first) == 0 &&
-                   ::stat(std::string(b).c_str(), &second) == 0 && S_ISDIR(first.st_mode) &&
-                   S_ISDIR(second.st_mode) && first.st_dev == second.st_dev &&
-                   first.st_ino == second.st_ino
+    FileFacts first;
+    FileFacts second;
+    return QueryPath(std::string(a), first) == 0 && QueryPath(std::string(b), second) == 0 &&
+                   first.kind == EntryKind::kDirectory && second.kind == EntryKind::kDirectory &&
+                   first.identity == second.identity
                ? 1
                : 0;
 }
 
 int CreateFolder(std::string_view path, int* error) {
     const std::string folder(path);
-    if (::mkdir(folder.c_str(), 0777) == 0) {
+    const int madeError = MakeFolder(folder);
+    if (madeError == 0) {
         return 1;
     }
-    const int mkdirError = errno;
-    struct stat info {};
-    if (mkdirError == EEXIST && ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+    FileFacts facts;
+    if (madeError == EEXIST && QueryPath(folder, facts) == 0 &&
+        facts.kind == EntryKind::kDirectory) {
         return 1;
     }
     if (error != nullptr) {
-        *error = mkdirError;
+        *error = madeError;
     }
     return 0;
 }

@@ -3,12 +3,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <cstring>
 #include <tuple>
 
-#include <dirent.h>
-
 #include "engine/FileName.h"
+#include "engine/FileSystem.h"
 
 namespace {
 
@@ -57,33 +55,18 @@ void SortEntries(std::vector<Entry>& entries) {
     entries = std::move(sorted);
 }
 
-bool IsDotOrDotDot(const char* name) {
-    return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0;
-}
-
 }  // namespace
 
 FolderListing FolderListing::Read(const std::string& directory) {
     FolderListing listing;
-    DIR* dir = ::opendir(directory.empty() ? "." : directory.c_str());
-    if (dir == nullptr) {
-        if (errno != ENOENT && errno != ENOTDIR) {
-            listing.error_ = errno;
-        }
-        return listing;
+    std::vector<std::string> names;
+    const int error = ListFolder(directory, names);
+    // A folder that is not there holds no files; any other failure is kept.
+    listing.error_ = error == ENOENT || error == ENOTDIR ? 0 : error;
+    listing.entries_.reserve(names.size());
+    for (std::string& name : names) {
+        listing.entries_.push_back({FoldCase(name), std::move(name)});
     }
-    for (;;) {
-        errno = 0;
-        const dirent* entry = ::readdir(dir);
-        if (entry == nullptr) {
-            listing.error_ = errno;
-            break;
-        }
-        if (!IsDotOrDotDot(entry->d_name)) {
-            listing.entries_.push_back({FoldCase(entry->d_name), entry->d_name});
-        }
-    }
-    ::closedir(dir);
     SortEntries(listing.entries_);
     return listing;
 }

@@ -1,15 +1,11 @@
-#include <cerrno>
 #include <string>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 #include "engine/BaseFile.h"
 #include "engine/Catalogue.h"
 #include "engine/DataFolder.h"
+#include "engine/FileSystem.h"
 #include "engine/Folder.h"
 #include "engine/TextFileCopy.h"
-#include "engine/UniqueFd.h"
 
 namespace {
 
@@ -55,19 +51,6 @@ bool WroteAny(const std::vector<FileResult>& rows) {
     return false;
 }
 
-// One flush of the destination's file system for the whole operation, so
-// the data is on disk when the caller reports completion. Returns 0 or the
-// errno of the failed flush.
-int FlushDestination(const Folder& dst) {
-    const std::string& directory = dst.directory();
-    UniqueFd folder(
-        ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!folder.valid() || ::syncfs(folder.get()) != 0) {
-        return errno;
-    }
-    return 0;
-}
-
 }  // namespace
 
 int RunOperation(WaitIndicator& owner, int kind, std::string_view srcFolder,
@@ -87,7 +70,9 @@ int RunOperation(WaitIndicator& owner, int kind, std::string_view srcFolder,
         CopyEntry(entry, src, dst, rows);
     }
     if (WroteAny(rows)) {
-        if (const int flushError = FlushDestination(dst)) {
+        // One flush of the destination's file system for the whole operation,
+        // so the data is on disk when the caller reports completion.
+        if (const int flushError = FlushVolumeOf(dst.directory())) {
             rows.push_back({std::string(dstFolder), FileStatus::kWriteFailed, flushError});
         }
     }

@@ -4,21 +4,19 @@
 // Folders, FIFOs, sockets, devices and dangling links are skipped without
 // ever being opened for reading, so a FIFO named like a data file cannot
 // block the copy. The type is checked before the open and again on the open
-// descriptor, in case the entry was swapped in between.
+// file, in case the entry was swapped in between.
 #pragma once
 
 #include <string>
 
-#include <sys/stat.h>
-
 #include "engine/DataFolder.h"
-#include "engine/UniqueFd.h"
+#include "engine/FileSystem.h"
 
 struct SourceFile {
     FileStatus status = FileStatus::kSourceUnreadable;
     int systemError = 0;
-    UniqueFd fd;          // open for reading when status is kCopied
-    struct stat info {};  // the opened file's status then
+    FileHandle file;  // open for reading when status is kCopied
+    FileFacts facts;  // the opened file's facts then
 };
 
 // Opens path for reading. status is kCopied on success (the file is ready to

@@ -1,10 +1,7 @@
 #include "engine/TextReader.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-
-#include <unistd.h>
 
 namespace {
 
@@ -12,7 +9,7 @@ constexpr char kEndOfData = 0x1A;
 
 }  // namespace
 
-TextReader::TextReader(int fd) : fd_(fd), buffer_(new char[kBufferBytes]) {}
+TextReader::TextReader(const FileHandle& file) : file_(file), buffer_(new char[kBufferBytes]) {}
 
 std::string_view TextReader::Take(std::size_t maxBytes, bool stopAfterLf) {
     if (begin_ == end_ && !Fill()) {
@@ -70,12 +67,9 @@ bool TextReader::Fill() {
             start = 1;
             carriedCr_ = false;
         }
-        ssize_t got = 0;
-        do {
-            got = ::read(fd_, buffer_.get() + start, kBufferBytes - start);
-        } while (got < 0 && errno == EINTR);
-        if (got < 0) {
-            error_ = errno;
+        std::size_t got = 0;
+        if (const int error = ReadSome(file_, buffer_.get() + start, kBufferBytes - start, got)) {
+            error_ = error;
             ended_ = true;
             return false;
         }
@@ -84,9 +78,8 @@ bool TextReader::Fill() {
             end_ = start;
             break;
         }
-        std::size_t size = start + static_cast<std::size_t>(got);
-        if (const void* stop =
-                std::memchr(buffer_.get() + start, kEndOfData, static_cast<std::size_t>(got))) {
+        std::size_t size = start + got;
+        if (const void* stop = std::memchr(buffer_.get() + start, kEndOfData, got)) {
             size = static_cast<std::size_t>(static_cast<const char*>(stop) - buffer_.get());
             ended_ = true;
         }

@@ -1,4 +1,4 @@
-// TextReader: reads a file descriptor in text mode.
+// TextReader: reads an open file in text mode.
 //
 // The data files of a data folder are read as the family's platform reads
 // text: each CR LF pair arrives as one LF (also when the pair straddles two
@@ -11,13 +11,15 @@
 #include <memory>
 #include <string_view>
 
+#include "engine/FileSystem.h"
+
 class TextReader {
   public:
-    // Size of the buffer a reader fills with one read() call.
+    // Size of the buffer a reader fills with one read.
     static constexpr std::size_t kBufferBytes = std::size_t{64} * 1024;
 
-    // Reads from fd, which stays owned by the caller.
-    explicit TextReader(int fd);
+    // Reads from file, which stays owned by the caller.
+    explicit TextReader(const FileHandle& file);
 
     // Returns the next translated bytes, at most maxBytes, stopping after the
     // first LF when stopAfterLf is set. The view stays valid until the next
@@ -34,14 +36,14 @@ class TextReader {
     // when the data had already ended.
     bool SkipLine();
 
-    // The errno of the read() that failed, 0 while every read succeeded.
+    // The errno of the read that failed, 0 while every read succeeded.
     int error() const { return error_; }
 
   private:
     bool Fill();
     void Translate(std::size_t size);
 
-    int fd_;
+    const FileHandle& file_;
     std::unique_ptr<char[]> buffer_;
     std::size_t begin_ = 0;   // next byte to hand out
     std::size_t end_ = 0;     // end of the translated bytes

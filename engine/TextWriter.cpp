@@ -1,12 +1,9 @@
 #include "engine/TextWriter.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 
-#include <unistd.h>
-
-TextWriter::TextWriter(int fd) : fd_(fd), buffer_(new char[kBufferBytes]) {}
+TextWriter::TextWriter(const FileHandle& file) : file_(file), buffer_(new char[kBufferBytes]) {}
 
 bool TextWriter::Write(std::string_view text) {
     const char* next = text.data();
@@ -26,8 +23,8 @@ bool TextWriter::Write(std::string_view text) {
 }
 
 bool TextWriter::Flush() {
-    if (error_ == 0 && used_ > 0 && WriteAll(buffer_.get(), used_)) {
-        used_ = 0;
+    if (error_ == 0 && used_ > 0) {
+        WriteBuffer();
     }
     return error_ == 0;
 }
@@ -35,10 +32,9 @@ bool TextWriter::Flush() {
 void TextWriter::Put(const char* data, std::size_t size) {
     while (size > 0 && error_ == 0) {
         if (used_ == kBufferBytes) {
-            if (!WriteAll(buffer_.get(), used_)) {
+            if (!WriteBuffer()) {
                 return;
             }
-            used_ = 0;
         }
         const std::size_t part = std::min(size, kBufferBytes - used_);
         std::memcpy(buffer_.get() + used_, data, part);
@@ -48,18 +44,10 @@ void TextWriter::Put(const char* data, std::size_t size) {
     }
 }
 
-bool TextWriter::WriteAll(const char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd_, data, size);
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            error_ = written < 0 ? errno : EIO;
-            return false;
-        }
-        data += written;
-        size -= static_cast<std::size_t>(written);
+bool TextWriter::WriteBuffer() {
+    error_ = WriteAll(file_, buffer_.get(), used_);
+    if (error_ == 0) {
+        used_ = 0;
     }
-    return true;
+    return error_ == 0;
 }

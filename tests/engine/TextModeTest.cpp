@@ -1,28 +1,28 @@
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "engine/FileSystem.h"
 #include "engine/TextReader.h"
 #include "engine/TextWriter.h"
-#include "engine/UniqueFd.h"
 #include "tests/engine/TempFolder.h"
 
 namespace {
 
 class TextModeTest : public ::testing::Test {
   protected:
-    UniqueFd OpenWith(const std::string& bytes) {
+    FileHandle OpenWith(const std::string& bytes) {
         folder_.Write("in", bytes);
-        return UniqueFd(::open((folder_.text() + "in").c_str(), O_RDONLY));
+        FileHandle file;
+        FileFacts facts;
+        EXPECT_EQ(OpenForReading(folder_.text() + "in", file, facts), 0);
+        return file;
     }
 
     // Everything the reader hands out, in whatever pieces it hands it out.
     std::string ReadAll(const std::string& bytes) {
-        UniqueFd fd = OpenWith(bytes);
-        TextReader reader(fd.get());
+        const FileHandle file = OpenWith(bytes);
+        TextReader reader(file);
         std::string text;
         for (std::string_view piece; !(piece = reader.Take(7, false)).empty();) {
             text += piece;
@@ -33,8 +33,8 @@ class TextModeTest : public ::testing::Test {
 
     // The lines ReadLine yields with limit.
     std::vector<std::string> Lines(const std::string& bytes, std::size_t limit) {
-        UniqueFd fd = OpenWith(bytes);
-        TextReader reader(fd.get());
+        const FileHandle file = OpenWith(bytes);
+        TextReader reader(file);
         std::vector<std::string> lines;
         std::string buffer(limit, '\0');
         while (std::size_t size = reader.ReadLine(buffer.data(), limit)) {
@@ -44,12 +44,14 @@ class TextModeTest : public ::testing::Test {
     }
 
     std::string WriteAll(const std::string& text) {
-        const std::string path = folder_.text() + "out";
-        UniqueFd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644));
-        TextWriter writer(fd.get());
+        std::string path = folder_.text() + "outXXXXXX";
+        FileHandle file;
+        EXPECT_EQ(CreateUniqueFile(path, 0, file), 0);
+        TextWriter writer(file);
         EXPECT_TRUE(writer.Write(text));
         EXPECT_TRUE(writer.Flush());
-        return *folder_.Read("out");
+        EXPECT_EQ(file.Close(), 0);
+        return *folder_.Read(path.substr(folder_.text().size()));
     }
 
     TempFolder folder_;

@@ -1,0 +1,148 @@
+// FileSystem: the few operations the engine asks of the operating system,
+// with one implementation per system (FileSystemPosix.cpp, FileSystemWin32.cpp),
+// chosen by the build. Everything above this header is the same on both.
+//
+// Paths are the engine's texts: bytes on POSIX, handed to the system
+// unchanged; UTF-8 on Windows, turned into UTF-16 only at the system calls.
+// Failures are errno values (ENOENT, EACCES, ENOSPC, ...) on both systems, so
+// reports and their readers need not know which system ran: on Windows the
+// system's error codes are mapped to the nearest errno.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The bytes that end a folder part in a path: "/" on POSIX; "\", "/" and the
+// ":" of a drive on Windows.
+extern const std::string_view kPathSeparators;
+
+// One open file (a descriptor or a handle), closed when it goes out of scope.
+class FileHandle {
+  public:
+    FileHandle() = default;
+    // Takes over a descriptor or handle that the system gave (-1 for none).
+    explicit FileHandle(std::intptr_t handle) : handle_(handle) {}
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    FileHandle(FileHandle&& other) noexcept : handle_(other.handle_) { other.handle_ = kNone; }
+    FileHandle& operator=(FileHandle&& other) noexcept {
+        if (this != &other) {
+            Close();
+            handle_ = other.handle_;
+            other.handle_ = kNone;
+        }
+        return *this;
+    }
+    ~FileHandle() { Close(); }
+
+    bool valid() const { return handle_ != kNone; }
+    std::intptr_t native() const { return handle_; }
+
+    // Closes the file. Returns 0 (also when none was open) or the errno of the
+    // failed close.
+    int Close();
+
+  private:
+    static constexpr std::intptr_t kNone = -1;
+    std::intptr_t handle_ = kNone;
+};
+
+enum class EntryKind { kRegular, kDirectory, kOther };  // other: FIFO, socket, device
+
+// What names one file or folder, however it is reached: device and inode on
+// POSIX; volume serial number and file index on Windows.
+struct FileIdentity {
+    std::uint64_t volume = 0;
+    std::uint64_t index = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+struct FileFacts {
+    EntryKind kind = EntryKind::kOther;
+    FileIdentity identity;
+    // What a replacement carries over: the permission bits on POSIX, the
+    // attributes (without read-only) on Windows.
+    std::uint32_t permissions = 0;
+    // The file's own marks refuse writing: no owner write bit on POSIX, the
+    // read-only attribute on Windows.
+    bool readOnly = false;
+};
+
+// Facts of path, following symbolic links. Returns 0, or the errno (ENOENT
+// for a missing entry or a link to nothing).
+int QueryPath(const std::string& path, FileFacts& facts);
+
+// True when an entry of that name exists, of any type (a link to nothing
+// included).
+bool EntryExists(const std::string& path);
+
+// Opens path for reading, without waiting on a FIFO, and gives the facts of
+// what was opened. Returns 0 or the errno; file stays closed on failure.
+int OpenForReading(const std::string& path, FileHandle& file, FileFacts& facts);
+
+// Reads at most size bytes into buffer; got is 0 at the end of the file.
+// Returns 0 or the errno.
+int ReadSome(const FileHandle& file, char* buffer, std::size_t size, std::size_t& got);
+
+// Writes all size bytes. Returns 0 or the errno (ENOSPC when the volume is
+// full).
+int WriteAll(const FileHandle& file, const char* data, std::size_t size);
+
+// Creates a new file for writing from pathTemplate, whose six bytes
+// "XXXXXX" before its last suffixBytes bytes are replaced by a name no entry
+// has yet; pathTemplate then holds the path. Returns 0 or the errno.
+int CreateUniqueFile(std::string& pathTemplate, std::size_t suffixBytes, FileHandle& file);
+
+// Whether this process may write the existing file path: 0, or the errno
+// of the refusal. POSIX: the access check for the effective user. Windows: 0,
+// the check is left to the rename, which reports a denial (the read-only
+// attribute is in FileFacts).
+int WriteAccessRefusal(const std::string& path);
+
+// Gives a written file the permissions of FileFacts (0 on Windows leaves
+// those it was created with). Returns 0 or the errno.
+int SetPermissions(const FileHandle& file, std::uint32_t permissions);
+
+// The permissions a new file gets: 0666 without the umask on POSIX; 0 (as
+// created) on Windows.
+std::uint32_t NewFilePermissions();
+
+// Makes a written file durable as far as this system's promise needs before
+// it is renamed into place. POSIX: flushed only when it replaces a file (a
+// new file is covered by FlushVolumeOf at the end of the operation). Windows:
+// always, since a volume flush needs administrator rights there. Returns 0 or
+// the errno.
+int FlushWrittenFile(const FileHandle& file, bool replacing);
+
+// Flushes the file system that holds directory ("" for the current one).
+// POSIX: one syncfs. Windows: nothing is left to do (every file was flushed
+// as it was written); returns 0. Returns 0 or the errno.
+int FlushVolumeOf(const std::string& directory);
+
+// Renames from onto to, replacing an existing to. On Windows a file held
+// for a moment by a scanner or indexer is waited for, briefly and boundedly.
+// Returns 0 or the errno.
+int RenameReplacing(const std::string& from, const std::string& to);
+
+// True when error says the volume (or the user's quota on it) is full.
+bool IsOutOfSpace(int error);
+
+// Removes the file path; failures are ignored (used to clean up).
+void RemoveFile(const std::string& path);
+
+// The names of directory's entries ("" for the current directory), without
+// "." and "..", read in one listing. Returns 0 or the errno; names then holds
+// what was read before the failure.
+int ListFolder(const std::string& directory, std::vector<std::string>& names);
+
+// Creates the directory path (one level). Returns 0 or the errno (EEXIST when
+// an entry of that name exists).
+int MakeFolder(const std::string& path);
+
+// A folder text as the family's own files write it (the system's code page:
+// 932 on Windows) turned into the engine's folder text: unchanged on POSIX,
+// UTF-8 on Windows (bytes that are not code page 932 give an empty text).
+std::string FolderTextFromFamilyText(std::string_view text);

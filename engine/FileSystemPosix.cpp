@@ -1,0 +1,184 @@
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "engine/FileSystem.h"
+
+const std::string_view kPathSeparators = "/";
+
+namespace {
+
+int Fd(const FileHandle& file) {
+    return static_cast<int>(file.native());
+}
+
+FileFacts FactsOf(const struct stat& info) {
+    FileFacts facts;
+    facts.kind = S_ISREG(info.st_mode)   ? EntryKind::kRegular
+                 : S_ISDIR(info.st_mode) ? EntryKind::kDirectory
+                                         : EntryKind::kOther;
+    facts.identity = {static_cast<std::uint64_t>(info.st_dev),
+                      static_cast<std::uint64_t>(info.st_ino)};
+    facts.permissions = info.st_mode & 07777;
+    facts.readOnly = (info.st_mode & S_IWUSR) == 0;
+    return facts;
+}
+
+const char* DirectoryPath(const std::string& directory) {
+    return directory.empty() ? "." : directory.c_str();
+}
+
+bool IsDotOrDotDot(const char* name) {
+    return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0;
+}
+
+}  // namespace
+
+int FileHandle::Close() {
+    if (handle_ == kNone) {
+        return 0;
+    }
+    const int fd = static_cast<int>(handle_);
+    handle_ = kNone;
+    return ::close(fd) == 0 ? 0 : errno;
+}
+
+int QueryPath(const std::string& path, FileFacts& facts) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return errno;
+    }
+    facts = FactsOf(info);
+    return 0;
+}
+
+bool EntryExists(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
+int OpenForReading(const std::string& path, FileHandle& file, FileFacts& facts) {
+    // O_NONBLOCK: should the entry be a FIFO after all, the open returns at
+    // once instead of waiting for a writer.
+    FileHandle opened(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (!opened.valid()) {
+        return errno;
+    }
+    struct stat info {};
+    if (::fstat(Fd(opened), &info) != 0) {
+        return errno;
+    }
+    facts = FactsOf(info);
+    file = std::move(opened);
+    return 0;
+}
+
+int ReadSome(const FileHandle& file, char* buffer, std::size_t size, std::size_t& got) {
+    ssize_t read = 0;
+    do {
+        read = ::read(Fd(file), buffer, size);
+    } while (read < 0 && errno == EINTR);
+    if (read < 0) {
+        return errno;
+    }
+    got = static_cast<std::size_t>(read);
+    return 0;
+}
+
+int WriteAll(const FileHandle& file, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(Fd(file), data, size);
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return written < 0 ? errno : EIO;
+        }
+        data += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return 0;
+}
+
+int CreateUniqueFile(std::string& pathTemplate, std::size_t suffixBytes, FileHandle& file) {
+    FileHandle created(::mkostemps(pathTemplate.data(), static_cast<int>(suffixBytes), O_CLOEXEC));
+    if (!created.valid()) {
+        return errno;
+    }
+    file = std::move(created);
+    return 0;
+}
+
+int WriteAccessRefusal(const std::string& path) {
+    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 ? errno : 0;
+}
+
+int SetPermissions(const FileHandle& file, std::uint32_t permissions) {
+    return ::fchmod(Fd(file), static_cast<mode_t>(permissions)) == 0 ? 0 : errno;
+}
+
+std::uint32_t NewFilePermissions() {
+    // umask can only be read by setting it; the engine runs on one thread.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+int FlushWrittenFile(const FileHandle& file, bool replacing) {
+    return !replacing || ::fsync(Fd(file)) == 0 ? 0 : errno;
+}
+
+int FlushVolumeOf(const std::string& directory) {
+    FileHandle folder(::open(DirectoryPath(directory), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!folder.valid() || ::syncfs(Fd(folder)) != 0) {
+        return errno;
+    }
+    return 0;
+}
+
+int RenameReplacing(const std::string& from, const std::string& to) {
+    return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
+
+bool IsOutOfSpace(int error) {
+    return error == ENOSPC || error == EDQUOT;
+}
+
+void RemoveFile(const std::string& path) {
+    ::unlink(path.c_str());
+}
+
+int ListFolder(const std::string& directory, std::vector<std::string>& names) {
+    DIR* dir = ::opendir(DirectoryPath(directory));
+    if (dir == nullptr) {
+        return errno;
+    }
+    int error = 0;
+    for (;;) {
+        errno = 0;
+        const dirent* entry = ::readdir(dir);
+        if (entry == nullptr) {
+            error = errno;
+            break;
+        }
+        if (!IsDotOrDotDot(entry->d_name)) {
+            names.emplace_back(entry->d_name);
+        }
+    }
+    ::closedir(dir);
+    return error;
+}
+
+int MakeFolder(const std::string& path) {
+    return ::mkdir(path.c_str(), 0777) == 0 ? 0 : errno;
+}
+
+std::string FolderTextFromFamilyText(std::string_view text) {
+    return std::string(text);
+}
