@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the utility needs on Debian: "run" for building and running it,
-# "test" (the default) for that and everything the test suite uses.
+# "test" (the default) for that and everything the test suite uses, the
+# Windows build of the engine and Wine to run its tests included.
 # Runs apt-get directly as root, through sudo otherwise.
 set -euo pipefail
 
@@ -11,6 +12,7 @@ test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang clang-tidy libclang-rt-14-dev
     strace util-linux dos2unix xvfb xauth desktop-file-utils
+    g++-mingw-w64-x86-64-posix googletest wine wine64
 )
 
 packages=("${run_packages[@]}")

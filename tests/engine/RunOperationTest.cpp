@@ -1,6 +1,4 @@
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
@@ -194,7 +192,7 @@ TEST_F(RunOperationTest, FailuresAreReportedAndTheOtherStepsStillRun) {
 }
 
 TEST_F(RunOperationTest, MissingBaseFileIsAFailureButTheCopiesRun) {
-    ASSERT_EQ(::unlink((src_.text() + "ZELBAS00.DAT").c_str()), 0);
+    ASSERT_TRUE(std::filesystem::remove(src_.path() / "ZELBAS00.DAT"));
     OperationReport report;
     EXPECT_EQ(Run(KIND_CARRY_OVER, &report), 1);
     ASSERT_FALSE(report.files.empty());
@@ -218,22 +216,6 @@ TEST_F(RunOperationTest, MissingDestinationFolderFailsEveryPresentFile) {
     EXPECT_EQ(report.Failures()[0].systemError, ENOENT);
 }
 
-// A source folder that cannot be listed may hold any file of the catalogue:
-// each entry is a failure with the errno, none passes as absent.
-TEST_F(RunOperationTest, UnlistableSourceFailsEveryEntry) {
-    const TempFolder parent;
-    const std::string loop = parent.text() + "loop";
-    ASSERT_EQ(::symlink("loop", loop.c_str()), 0);
-    OperationReport report;
-    RunOperation(indicator_, KIND_BACKUP, loop + "/", dst_.text(), "t", &report);
-    EXPECT_EQ(report.files.size(), 1 + CatalogueFor(KIND_BACKUP).size());
-    for (const FileResult& row : report.files) {
-        EXPECT_EQ(row.status, FileStatus::kFolderUnreadable) << row.name;
-        EXPECT_EQ(row.systemError, ELOOP) << row.name;
-    }
-    EXPECT_TRUE(dst_.Names().empty());
-}
-
 TEST_F(RunOperationTest, SameFolderIsRefusedFileByFile) {
     const auto before = src_.Names();
     OperationReport report;
@@ -248,6 +230,9 @@ TEST_F(RunOperationTest, SameFolderIsRefusedFileByFile) {
 }
 
 TEST_F(RunOperationTest, NamesDifferingOnlyInCaseGiveTheSameChoiceEveryRun) {
+    if (src_.FoldsCase()) {
+        GTEST_SKIP() << kFoldsCase;
+    }
     TempFolder src;
     src.Write("ZELBAS00.DAT", BaseFile("x"));
     src.Write("zelcodb0.dat", "lower\n");

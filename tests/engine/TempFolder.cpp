@@ -1,19 +1,38 @@
 #include "tests/engine/TempFolder.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <system_error>
 
+namespace {
+
+// Names are the engine's texts: bytes on POSIX, UTF-8 on Windows. Going
+// through char8_t keeps POSIX bytes as they are and converts on Windows.
+std::filesystem::path PathOf(const std::string& text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
+std::string TextOf(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+}  // namespace
+
 TempFolder::TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "fu-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("mkdtemp failed");
+    std::random_device random;
+    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        path_ = base / ("fu-test-" + std::to_string(random()));
+        if (std::filesystem::create_directory(path_)) {
+            text_ = TextOf(path_) + "/";
+            return;
+        }
     }
-    path_ = pattern;
-    text_ = pattern + "/";
+    throw std::runtime_error("cannot create a test folder");
 }
 
 TempFolder::~TempFolder() {
@@ -25,7 +44,7 @@ TempFolder::~TempFolder() {
 }
 
 void TempFolder::Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
+    std::ofstream out(path_ / PathOf(name), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out) {
         throw std::runtime_error("cannot write " + name);
@@ -33,7 +52,7 @@ void TempFolder::Write(const std::string& name, const std::string& bytes) const 
 }
 
 std::optional<std::string> TempFolder::Read(const std::string& name) const {
-    std::ifstream in(path_ / name, std::ios::binary);
+    std::ifstream in(path_ / PathOf(name), std::ios::binary);
     if (!in) {
         return std::nullopt;
     }
@@ -42,19 +61,26 @@ std::optional<std::string> TempFolder::Read(const std::string& name) const {
 
 bool TempFolder::Exists(const std::string& name) const {
     std::error_code ignored;
-    return std::filesystem::exists(std::filesystem::symlink_status(path_ / name, ignored));
+    return std::filesystem::exists(std::filesystem::symlink_status(path_ / PathOf(name), ignored));
 }
 
 std::vector<std::string> TempFolder::Names() const {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(path_)) {
-        names.push_back(entry.path().filename().string());
+        names.push_back(TextOf(entry.path().filename()));
     }
     std::sort(names.begin(), names.end());
     return names;
 }
 
 std::string TempFolder::MakeFolder(const std::string& name) const {
-    std::filesystem::create_directory(path_ / name);
+    std::filesystem::create_directory(path_ / PathOf(name));
     return text_ + name + "/";
+}
+
+bool TempFolder::FoldsCase() const {
+    Write("case-probe", "");
+    const bool folds = Exists("CASE-PROBE");
+    std::filesystem::remove(path_ / "case-probe");
+    return folds;
 }

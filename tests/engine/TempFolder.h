@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+// Why a test of names differing only in case skips where FoldsCase().
+inline constexpr const char* kFoldsCase = "the file system folds letter case";
+
 class TempFolder {
   public:
     TempFolder();
@@ -14,7 +17,8 @@ class TempFolder {
     TempFolder& operator=(const TempFolder&) = delete;
     ~TempFolder();
 
-    // The folder text: the directory with a trailing "/".
+    // The folder text: the directory with a trailing "/". Names and texts
+    // are the engine's: bytes on POSIX, UTF-8 on Windows.
     const std::string& text() const { return text_; }
     std::filesystem::path path() const { return path_; }
 
@@ -31,6 +35,10 @@ class TempFolder {
 
     // Creates the sub-folder name and returns its folder text.
     std::string MakeFolder(const std::string& name) const;
+
+    // True when the file system folds letter case (Windows): names that
+    // differ only in case cannot both exist there.
+    bool FoldsCase() const;
 
   private:
     std::filesystem::path path_;

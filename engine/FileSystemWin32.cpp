@@ -1,0 +1,370 @@
+// The Win32 side of FileSystem.h: wide-character calls only, binary files
+// (the engine's text mode is the only translation), UTF-8 texts turned into
+// UTF-16 at each call.
+#include <windows.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <random>
+
+#include "engine/FileSystem.h"
+
+const std::string_view kPathSeparators = "\\/:";
+
+namespace {
+
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+// A replaced file keeps these attributes; read-only files are never replaced.
+constexpr DWORD kCarriedAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                     FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+// A scanner or indexer holds a new file for a moment: the rename is tried
+// again for about a second before it counts as failed.
+constexpr int kRenameAttempts = 10;
+constexpr DWORD kRenamePauseMs = 100;
+// Reads and writes go in pieces a DWORD can count.
+constexpr std::size_t kMaxPiece = std::size_t{1} << 30;
+
+int ErrnoOf(DWORD error) {
+    switch (error) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_DRIVE:
+        case ERROR_INVALID_NAME:
+        case ERROR_BAD_NETPATH:
+        case ERROR_BAD_NET_NAME:
+            return ENOENT;
+        case ERROR_ACCESS_DENIED:
+        case ERROR_WRITE_PROTECT:
+            return EACCES;
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+            return EBUSY;
+        case ERROR_FILE_EXISTS:
+        case ERROR_ALREADY_EXISTS:
+            return EEXIST;
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            return ENOSPC;
+        case ERROR_FILENAME_EXCED_RANGE:
+            return ENAMETOOLONG;
+        case ERROR_DIRECTORY:
+            return ENOTDIR;
+        case ERROR_NOT_ENOUGH_MEMORY:
+        case ERROR_OUTOFMEMORY:
+            return ENOMEM;
+        default:
+            return EIO;
+    }
+}
+
+int LastErrno() {
+    return ErrnoOf(::GetLastError());
+}
+
+// text in UTF-16, or false when text is not UTF-8 (no entry can be named so).
+bool Widen(std::string_view text, std::wstring& wide) {
+    wide.clear();
+    if (text.empty()) {
+        return true;
+    }
+    const int size = ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(),
+                                           static_cast<int>(text.size()), nullptr, 0);
+    if (size <= 0) {
+        return false;
+    }
+    wide.resize(static_cast<std::size_t>(size));
+    ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()),
+                          wide.data(), size);
+    return true;
+}
+
+// wide in UTF-8, or false when it holds a lone surrogate.
+bool Narrow(std::wstring_view wide, std::string& text) {
+    text.clear();
+    if (wide.empty()) {
+        return true;
+    }
+    const int size =
+        ::WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, wide.data(),
+                              static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    if (size <= 0) {
+        return false;
+    }
+    text.resize(static_cast<std::size_t>(size));
+    ::WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, wide.data(), static_cast<int>(wide.size()),
+                          text.data(), size, nullptr, nullptr);
+    return true;
+}
+
+HANDLE Handle(const FileHandle& file) {
+    return reinterpret_cast<HANDLE>(file.native());
+}
+
+FileHandle Own(HANDLE handle) {
+    return FileHandle(handle == INVALID_HANDLE_VALUE ? -1
+                                                     : reinterpret_cast<std::intptr_t>(handle));
+}
+
+// Opens path as CreateFileW does; an invalid FileHandle with the errno otherwise.
+FileHandle OpenPath(const std::string& path, DWORD access, DWORD share, DWORD disposition,
+                    DWORD flags, int& error) {
+    std::wstring wide;
+    if (!Widen(path, wide)) {
+        error = ENOENT;
+        return FileHandle();
+    }
+    FileHandle file =
+        Own(::CreateFileW(wide.c_str(), access, share, nullptr, disposition, flags, nullptr));
+    error = file.valid() ? 0 : LastErrno();
+    return file;
+}
+
+int FactsOfHandle(HANDLE handle, FileFacts& facts) {
+    if (::GetFileType(handle) != FILE_TYPE_DISK) {
+        facts = FileFacts{};
+        return 0;
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!::GetFileInformationByHandle(handle, &info)) {
+        return LastErrno();
+    }
+    facts.kind = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? EntryKind::kDirectory
+                                                                         : EntryKind::kRegular;
+    facts.identity = {info.dwVolumeSerialNumber,
+                      std::uint64_t{info.nFileIndexHigh} << 32 | info.nFileIndexLow};
+    facts.permissions = info.dwFileAttributes & kCarriedAttributes;
+    facts.readOnly = (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+    return 0;
+}
+
+// Held for a moment by another program: worth another try.
+bool IsPassingHold(DWORD error) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED ||
+           error == ERROR_LOCK_VIOLATION;
+}
+
+char RandomNameByte() {
+    static constexpr std::string_view kBytes =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    static std::mt19937_64 generator(std::random_device{}() ^ ::GetTickCount64() ^
+                                     ::GetCurrentProcessId());
+    return kBytes[generator() % kBytes.size()];
+}
+
+std::wstring_view LastComponent(std::wstring_view path) {
+    const std::size_t at = path.find_last_of(L"\\/:");
+    return at == std::wstring_view::npos ? path : path.substr(at + 1);
+}
+
+}  // namespace
+
+int FileHandle::Close() {
+    if (handle_ == kNone) {
+        return 0;
+    }
+    const auto handle = reinterpret_cast<HANDLE>(handle_);
+    handle_ = kNone;
+    return ::CloseHandle(handle) ? 0 : LastErrno();
+}
+
+int QueryPath(const std::string& path, FileFacts& facts) {
+    // No access rights: only the facts are wanted; backup semantics open
+    // folders too.
+    int error = 0;
+    const FileHandle file =
+        OpenPath(path, 0, kShareAll, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, error);
+    return file.valid() ? FactsOfHandle(Handle(file), facts) : error;
+}
+
+// The file system folds case beyond what the engine folds; an entry counts
+// only when it is stored spelt exactly as asked, so that the engine's own
+// choice among names stays the only one.
+bool EntryExists(const std::string& path) {
+    std::wstring wide;
+    if (!Widen(path, wide) || wide.find_first_of(L"*?") != std::wstring::npos) {
+        return false;
+    }
+    WIN32_FIND_DATAW found{};
+    const HANDLE find = ::FindFirstFileExW(wide.c_str(), FindExInfoBasic, &found,
+                                           FindExSearchNameMatch, nullptr, 0);
+    if (find == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    ::FindClose(find);
+    return LastComponent(wide) == found.cFileName;
+}
+
+int OpenForReading(const std::string& path, FileHandle& file, FileFacts& facts) {
+    int error = 0;
+    FileHandle opened = OpenPath(path, GENERIC_READ, kShareAll, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, error);
+    if (!opened.valid()) {
+        return error;
+    }
+    if (const int factsError = FactsOfHandle(Handle(opened), facts)) {
+        return factsError;
+    }
+    file = std::move(opened);
+    return 0;
+}
+
+int ReadSome(const FileHandle& file, char* buffer, std::size_t size, std::size_t& got) {
+    DWORD read = 0;
+    if (!::ReadFile(Handle(file), buffer, static_cast<DWORD>(std::min(size, kMaxPiece)), &read,
+                    nullptr)) {
+        return LastErrno();
+    }
+    got = read;
+    return 0;
+}
+
+int WriteAll(const FileHandle& file, const char* data, std::size_t size) {
+    while (size > 0) {
+        DWORD written = 0;
+        if (!::WriteFile(Handle(file), data, static_cast<DWORD>(std::min(size, kMaxPiece)),
+                         &written, nullptr)) {
+            return LastErrno();
+        }
+        if (written == 0) {
+            return EIO;
+        }
+        data += written;
+        size -= written;
+    }
+    return 0;
+}
+
+int CreateUniqueFile(std::string& pathTemplate, std::size_t suffixBytes, FileHandle& file) {
+    constexpr std::size_t kRandomBytes = 6;
+    constexpr int kAttempts = 100;
+    if (pathTemplate.size() < suffixBytes + kRandomBytes) {
+        return EINVAL;
+    }
+    const std::size_t at = pathTemplate.size() - suffixBytes - kRandomBytes;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        for (std::size_t i = at; i < at + kRandomBytes; ++i) {
+            pathTemplate[i] = RandomNameByte();
+        }
+        int error = 0;
+        FileHandle created =
+            OpenPath(pathTemplate, GENERIC_WRITE, 0, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, error);
+        if (created.valid()) {
+            file = std::move(created);
+            return 0;
+        }
+        if (error != EEXIST) {
+            return error;
+        }
+    }
+    return EEXIST;
+}
+
+int WriteAccessRefusal(const std::string& /*path*/) {
+    return 0;
+}
+
+int SetPermissions(const FileHandle& file, std::uint32_t permissions) {
+    if (permissions == 0) {
+        return 0;
+    }
+    FILE_BASIC_INFO info{};  // times of 0 stay as they are
+    info.FileAttributes = permissions;
+    return ::SetFileInformationByHandle(Handle(file), FileBasicInfo, &info, sizeof info)
+               ? 0
+               : LastErrno();
+}
+
+std::uint32_t NewFilePermissions() {
+    return 0;
+}
+
+int FlushWrittenFile(const FileHandle& file, bool /*replacing*/) {
+    return ::FlushFileBuffers(Handle(file)) ? 0 : LastErrno();
+}
+
+int FlushVolumeOf(const std::string& /*directory*/) {
+    return 0;
+}
+
+int RenameReplacing(const std::string& from, const std::string& to) {
+    std::wstring wideFrom;
+    std::wstring wideTo;
+    if (!Widen(from, wideFrom) || !Widen(to, wideTo)) {
+        return ENOENT;
+    }
+    for (int attempt = 1;; ++attempt) {
+        if (::MoveFileExW(wideFrom.c_str(), wideTo.c_str(),
+                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            return 0;
+        }
+        const DWORD error = ::GetLastError();
+        if (!IsPassingHold(error) || attempt == kRenameAttempts) {
+            return ErrnoOf(error);
+        }
+        ::Sleep(kRenamePauseMs);
+    }
+}
+
+bool IsOutOfSpace(int error) {
+    return error == ENOSPC;
+}
+
+void RemoveFile(const std::string& path) {
+    std::wstring wide;
+    if (Widen(path, wide)) {
+        ::DeleteFileW(wide.c_str());
+    }
+}
+
+int ListFolder(const std::string& directory, std::vector<std::string>& names) {
+    std::wstring pattern;
+    if (!Widen(directory, pattern)) {
+        return ENOENT;
+    }
+    pattern += L'*';
+    WIN32_FIND_DATAW found{};
+    const HANDLE find =
+        ::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr,
+                           FIND_FIRST_EX_LARGE_FETCH);
+    if (find == INVALID_HANDLE_VALUE) {
+        const DWORD error = ::GetLastError();
+        return error == ERROR_FILE_NOT_FOUND ? 0 : ErrnoOf(error);  // an empty drive root
+    }
+    std::string name;
+    do {
+        const std::wstring_view wide = found.cFileName;
+        // A name with a lone surrogate has no UTF-8 form: no text could reach it.
+        if (wide != L"." && wide != L".." && Narrow(wide, name)) {
+            names.push_back(name);
+        }
+    } while (::FindNextFileW(find, &found));
+    const DWORD error = ::GetLastError();
+    ::FindClose(find);
+    return error == ERROR_NO_MORE_FILES ? 0 : ErrnoOf(error);
+}
+
+int MakeFolder(const std::string& path) {
+    std::wstring wide;
+    if (!Widen(path, wide)) {
+        return ENOENT;
+    }
+    return ::CreateDirectoryW(wide.c_str(), nullptr) ? 0 : LastErrno();
+}
+
+std::string FolderTextFromFamilyText(std::string_view text) {
+    constexpr UINT kShiftJis = 932;
+    if (text.empty()) {
+        return {};
+    }
+    const int size = ::MultiByteToWideChar(kShiftJis, MB_ERR_INVALID_CHARS, text.data(),
+                                           static_cast<int>(text.size()), nullptr, 0);
+    if (size <= 0) {
+        return {};
+    }
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    ::MultiByteToWideChar(kShiftJis, MB_ERR_INVALID_CHARS, text.data(),
+                          static_cast<int>(text.size()), wide.data(), size);
+    std::string utf8;
+    Narrow(wide, utf8);
+    return utf8;
+}

@@ -1,0 +1,201 @@
+// Where Windows differs from POSIX: the read-only attribute, files held by
+// another program, a file system that folds letter case and gives short
+// names, "\" beside "/", and an environment file in code page 932.
+#include <windows.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "config/EnvFile.h"
+#include "engine/DataFolder.h"
+#include "tests/engine/TempFolder.h"
+
+namespace {
+
+std::wstring Wide(const std::string& utf8) {
+    std::wstring wide(utf8.size(), L'\0');
+    const int size = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
+                                           wide.data(), static_cast<int>(wide.size()));
+    wide.resize(static_cast<std::size_t>(size));
+    return wide;
+}
+
+std::string Upper(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    }
+    return text;
+}
+
+std::string Backslashed(std::string text) {
+    for (char& c : text) {
+        c = c == '/' ? '\\' : c;
+    }
+    return text;
+}
+
+// Holds a file open as a virus scanner does: others may read it, but not
+// delete or replace it.
+class Hold {
+  public:
+    explicit Hold(const std::string& path)
+        : handle_(::CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, 0, nullptr)) {}
+    Hold(const Hold&) = delete;
+    Hold& operator=(const Hold&) = delete;
+    ~Hold() { Release(); }
+
+    bool held() const { return handle_ != INVALID_HANDLE_VALUE; }
+    void Release() {
+        if (held()) {
+            ::CloseHandle(handle_);
+            handle_ = INVALID_HANDLE_VALUE;
+        }
+    }
+
+  private:
+    HANDLE handle_;
+};
+
+class WindowsFileSystemTest : public ::testing::Test {
+  protected:
+    OperationReport CopyMaster() {
+        struct : WaitIndicator {
+            void BeginWaitCursor() override {}
+            void EndWaitCursor() override {}
+        } indicator;
+        OperationReport report;
+        RunOperation(indicator, KIND_CARRY_OVER, src_.text(), dst_.text(), "t", &report);
+        return report;
+    }
+
+    // The report's row for name.
+    static FileResult RowOf(const OperationReport& report, const std::string& name) {
+        for (const FileResult& row : report.files) {
+            if (row.name == name) {
+                return row;
+            }
+        }
+        return {name, FileStatus::kAbsent, 0};
+    }
+
+    TempFolder src_;
+    TempFolder dst_;
+};
+
+TEST_F(WindowsFileSystemTest, AReadOnlyDestinationFileIsNotReplaced) {
+    src_.Write("ZELBAS00.DAT", "base\n");
+    src_.Write("ZELCODB0.DAT", "new\n");
+    dst_.Write("ZELCODB0.DAT", "old\r\n");
+    const std::wstring target = Wide(dst_.text() + "ZELCODB0.DAT");
+    ASSERT_TRUE(::SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY));
+    const FileResult row = RowOf(CopyMaster(), "ZELCODB0.DAT");
+    ::SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(row.status, FileStatus::kCreateFailed);
+    EXPECT_EQ(row.systemError, EACCES);
+    EXPECT_EQ(dst_.Read("ZELCODB0.DAT"), "old\r\n");
+    EXPECT_EQ(dst_.Names(), (std::vector<std::string>{"ZELCODB0.DAT", "zelbas00.dat"}));
+}
+
+TEST_F(WindowsFileSystemTest, AFileHeldForAMomentIsReplacedOnceReleased) {
+    src_.Write("ZELCODB0.DAT", "new\n");
+    dst_.Write("ZELCODB0.DAT", "old\r\n");
+    Hold hold(dst_.text() + "ZELCODB0.DAT");
+    ASSERT_TRUE(hold.held());
+    std::thread release([&hold] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        hold.Release();
+    });
+    const int copied = CopyDataFile("ZELCODB0.DAT", src_.text(), dst_.text());
+    release.join();
+    EXPECT_EQ(copied, 1);
+    EXPECT_EQ(dst_.Read("ZELCODB0.DAT"), "new\r\n");
+    EXPECT_EQ(dst_.Names(), std::vector<std::string>{"ZELCODB0.DAT"});
+}
+
+TEST_F(WindowsFileSystemTest, AFileHeldThroughoutKeepsItsContent) {
+    src_.Write("ZELBAS00.DAT", "base\n");
+    src_.Write("ZELCODB0.DAT", "new\n");
+    dst_.Write("ZELCODB0.DAT", "old\r\n");
+    Hold hold(dst_.text() + "ZELCODB0.DAT");
+    ASSERT_TRUE(hold.held());
+    const auto start = std::chrono::steady_clock::now();
+    const FileResult row = RowOf(CopyMaster(), "ZELCODB0.DAT");
+    const auto waited = std::chrono::steady_clock::now() - start;
+    hold.Release();
+    EXPECT_EQ(row.status, FileStatus::kWriteFailed);
+    // Windows and Wine answer a held target with access denied or a sharing
+    // violation.
+    EXPECT_TRUE(row.systemError == EACCES || row.systemError == EBUSY) << row.systemError;
+    EXPECT_LT(waited, std::chrono::seconds(5)) << "the wait is bounded";
+    EXPECT_EQ(dst_.Read("ZELCODB0.DAT"), "old\r\n");
+    EXPECT_EQ(dst_.Names(), (std::vector<std::string>{"ZELCODB0.DAT", "zelbas00.dat"}))
+        << "no temporary left";
+}
+
+// Other letter case, "\" for "/", and the short name where the file system
+// gives one, all reach one folder: it is never copied onto itself.
+TEST_F(WindowsFileSystemTest, OtherSpellingsOfAFolderAreThatFolder) {
+    src_.Write("ZELCODB0.DAT", "mine\n");
+    const std::string sub = src_.MakeFolder("Long Folder Name");
+    std::vector<std::string> spellings = {Upper(sub), Backslashed(sub), Backslashed(sub) + ".\\"};
+    wchar_t shortPath[MAX_PATH] = {};
+    const DWORD shortSize = ::GetShortPathNameW(Wide(sub).c_str(), shortPath, MAX_PATH);
+    ASSERT_GT(shortSize, 0u);
+    const std::wstring shortName(shortPath, shortSize);
+    ASSERT_EQ(shortName.find(L"Long Folder Name"), std::wstring::npos)
+        << "the file system gave no short name";
+    std::string shortText(shortSize * 3, '\0');
+    shortText.resize(static_cast<std::size_t>(::WideCharToMultiByte(
+        CP_UTF8, 0, shortName.data(), static_cast<int>(shortName.size()), shortText.data(),
+        static_cast<int>(shortText.size()), nullptr, nullptr)));
+    spellings.push_back(shortText);
+    for (const std::string& spelling : spellings) {
+        EXPECT_EQ(IsSameFolder(sub, spelling), 1) << spelling;
+        EXPECT_EQ(IsSameFolder(spelling, src_.text()), 0) << spelling;
+    }
+    for (const std::string& spelling : {Upper(src_.text()), Backslashed(src_.text())}) {
+        EXPECT_EQ(CopyDataFile("zelcodb0.dat", src_.text(), spelling), 0) << spelling;
+    }
+    EXPECT_EQ(src_.Read("ZELCODB0.DAT"), "mine\n");
+}
+
+TEST_F(WindowsFileSystemTest, BackslashesSeparateFoldersAsSlashesDo) {
+    src_.Write("yearZELCODB0.DAT", "prefixed\n");
+    src_.Write("yearA.ZEL", "a\n");
+    const std::string from = Backslashed(src_.text()) + "YEAR";
+    const std::string to = Backslashed(dst_.text());
+    EXPECT_EQ(CopyDataFile("ZELCODB0.DAT", from, to), 1);
+    EXPECT_EQ(CopyDataFiles("*.ZEL", from, to), 1);
+    EXPECT_EQ(dst_.Names(), (std::vector<std::string>{"A.ZEL", "ZELCODB0.DAT"}));
+    EXPECT_EQ(dst_.Read("ZELCODB0.DAT"), "prefixed\r\n");
+}
+
+// The family writes zeldefs8.env in code page 932; the folder it names, here
+// "データ" (data), is reached through the engine's UTF-8 text.
+TEST_F(WindowsFileSystemTest, AShiftJisEnvironmentFileNamesAJapaneseFolder) {
+    const std::string folder = src_.MakeFolder("\xE3\x83\x87\xE3\x83\xBC\xE3\x82\xBF");
+    std::string base;
+    for (int line = 1; line <= 26; ++line) {
+        base += (line == 23 ? std::string("\x97\xDF\x98\x61\x82\x57\x94\x4E") : "x") + "\r\n";
+    }
+    src_.Write("\xE3\x83\x87\xE3\x83\xBC\xE3\x82\xBF/ZELBAS00.DAT", base);
+    src_.Write("zeldefs8.env",
+               "[PATH]=" + Backslashed(src_.text()) + "\x83\x66\x81\x5B\x83\x5E\\\r\n");
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(src_.path());
+    const int loaded = LoadEnvFile("zeldefs8.env");
+    std::filesystem::current_path(previous);
+    ASSERT_EQ(loaded, 1);
+    EXPECT_EQ(g_szDataPath, Backslashed(folder));
+    std::string title;
+    EXPECT_EQ(ReadTitle(g_szDataPath, title), 1);
+    EXPECT_EQ(title, "\x97\xDF\x98\x61\x82\x57\x94\x4E") << "titles stay Shift-JIS bytes";
+}
+
+}  // namespace
