@@ -13,11 +13,12 @@ cmake --build "$build"
 # The same environment as the tests' emulator (see CMakeLists.txt).
 export WINEPREFIX="$PWD/$build/wine-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # Wine's background services, started by the first test, would keep CTest's
-# output pipe open and hang it: start them here, before CTest.
+# output pipe open and hang it: start them here, before CTest, on no pipe of
+# ours (they would hold this script's output open in the same way).
 mkdir -p "$WINEPREFIX"
 wineserver -p
 trap 'wineserver -k || true' EXIT
-wine cmd /c exit </dev/null
+wine cmd /c exit </dev/null >/dev/null 2>&1
 
 ctest --test-dir "$build" --output-on-failure -j2
 
