@@ -6,7 +6,7 @@
 
 class QWidget;
 
-// Shows the folder browser under the title prompt, owned by owner. Returns 1
+// Shows the folder browser with prompt above its folders, owned by owner. Returns 1
 // when the user confirmed a choice (path then holds the chosen folder as the
 // file system's bytes, or is empty when the chosen item has no file-system
 // path) and 2 when the user cancelled (path untouched).
