@@ -35,9 +35,7 @@ int CreateFolder(std::string_view path, int* error) {
     if (madeError == 0) {
         return 1;
     }
-    FileFacts facts;
-    if (madeError == EEXIST && QueryPath(folder, facts) == 0 &&
-        facts.kind == EntryKind::kDirectory) {
+    if (madeError == EEXIST && IsFolder(folder) == 1) {
         return 1;
     }
     if (error != nullptr) {
