@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the engine, the environment file and their tests for Windows with
 # mingw-w64 (warnings are errors) and runs the tests under Wine through CTest.
-# Wine's prefix lives in the build folder; a cold one is made on the first run.
+# Wine's prefix and a Japanese locale for it live in the build folder; a cold
+# prefix is made and prepared on the first run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,15 +11,11 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFU_WERROR=ON
 cmake --build "$build"
 
-# The same environment as the tests' emulator (see CMakeLists.txt).
-export WINEPREFIX="$PWD/$build/wine-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-# Wine's background services, started by the first test, would keep CTest's
-# output pipe open and hang it: start them here, before CTest, on no pipe of
-# ours (they would hold this script's output open in the same way).
-mkdir -p "$WINEPREFIX"
-wineserver -p
-trap 'wineserver -k || true' EXIT
-wine cmd /c exit </dev/null >/dev/null 2>&1
+# The same environment as the tests' emulator (see CMakeLists.txt): a prefix
+# with a Japanese locale and Wine's null display driver, so the dialog tests
+# need no X server.
+. scripts/wine-prefix.sh
+start_wine_prefix "$PWD/$build/wine-prefix" null
 
 ctest --test-dir "$build" --output-on-failure -j2
 
