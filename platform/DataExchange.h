@@ -9,27 +9,25 @@
 // exchange runs are to be ignored by the dialog (InExchange).
 #pragma once
 
-#include <QString>
+#include <string>
 #include <variant>
 #include <vector>
 
 #include "platform/TextEncoding.h"
 
-class QAbstractButton;
-class QLineEdit;
-class QWidget;
+class CDialog;
 
 class DataExchange {
   public:
-    // owner owns the too-many-characters message.
-    explicit DataExchange(QWidget* owner) : m_owner(owner) {}
+    // dialog holds the controls and owns the too-many-characters message.
+    explicit DataExchange(CDialog& dialog) : m_dialog(dialog) {}
 
-    // Binds edit to field. maxBytes 0 means no limit.
-    void BindText(QLineEdit* edit, QString* field, int maxBytes, TextEncoding encoding);
+    // Binds edit editId to field (UTF-8). maxBytes 0 means no limit.
+    void BindText(int editId, std::string* field, int maxBytes, TextEncoding encoding);
 
-    // Binds a group of radio buttons to field: the index of the checked one,
-    // -1 when none is.
-    void BindRadioGroup(std::vector<QAbstractButton*> buttons, int* field);
+    // Binds the radio buttons buttonIds, one group in order, to field: the
+    // index of the checked one, -1 when none is.
+    void BindRadioGroup(std::vector<int> buttonIds, int* field);
 
     // Shows every field in its control. A control that already shows exactly
     // its field's text is left untouched (cursor, selection, undo history).
@@ -52,13 +50,13 @@ class DataExchange {
 
   private:
     struct TextBinding {
-        QLineEdit* edit;
-        QString* field;
+        int editId;
+        std::string* field;
         int maxBytes;
         TextEncoding encoding;
     };
     struct RadioBinding {
-        std::vector<QAbstractButton*> buttons;
+        std::vector<int> buttonIds;
         int* field;
     };
     using Binding = std::variant<TextBinding, RadioBinding>;
@@ -67,7 +65,7 @@ class DataExchange {
     bool ReadText(const TextBinding& binding, bool checkLimits);
     void RefuseTooLong(const TextBinding& binding);
 
-    QWidget* m_owner;
+    CDialog& m_dialog;
     std::vector<Binding> m_bindings;
     bool m_inExchange = false;
 };

@@ -2,13 +2,13 @@
 //
 // All of them go through one replaceable Prompts object, so that the dialogs
 // run unchanged under tests that answer with a script and record what was
-// asked. Without an installed object the Qt ones (QtPrompts.h) are used.
+// asked. Without an installed object the platform's own are used
+// (SystemPrompts: message boxes and the folder browser of Qt or of Windows).
 #pragma once
 
-#include <QString>
 #include <string>
 
-class QWidget;
+class CDialog;
 
 enum class MessageIcon { kInformation, kQuestion, kWarning };
 enum class MessageButtons { kOk, kYesNo };  // Yes/No has Yes as the default button
@@ -22,25 +22,31 @@ class Prompts {
   public:
     virtual ~Prompts() = default;
 
-    // Shows text under caption with icon and buttons, owned by owner (nullptr:
-    // no owner). Returns the button pressed; closing a Yes/No box counts as No.
-    virtual MessageAnswer ShowMessage(QWidget* owner, const QString& caption, const QString& text,
-                                      MessageIcon icon, MessageButtons buttons) = 0;
+    // Shows text under caption (both UTF-8) with icon and buttons, owned by
+    // owner (nullptr: no owner). Returns the button pressed; closing a Yes/No
+    // box counts as No.
+    virtual MessageAnswer ShowMessage(const CDialog* owner, const std::string& caption,
+                                      const std::string& text, MessageIcon icon,
+                                      MessageButtons buttons) = 0;
 
-    // Lets the user choose a folder, showing prompt. Returns
-    // kBrowseChosen with the folder's path in path as the file system's
-    // bytes, whatever their encoding (empty when the chosen item has no
-    // file-system path), or kBrowseCancelled leaving path as it was.
-    virtual int BrowseFolder(QWidget* owner, const QString& prompt, std::string& path) = 0;
+    // Lets the user choose a folder, showing prompt (UTF-8). Returns
+    // kBrowseChosen with the folder's path in path as the engine's folder
+    // text (empty when the chosen item has no file-system path), or
+    // kBrowseCancelled leaving path as it was.
+    virtual int BrowseFolder(const CDialog* owner, const std::string& prompt,
+                             std::string& path) = 0;
 };
 
+// The platform's own prompts, defined by the implementation the build links.
+Prompts& SystemPrompts();
+
 // Makes prompts the object every later prompt goes through; nullptr restores
-// the Qt ones. The caller keeps prompts alive while it is installed.
+// the platform's own. The caller keeps prompts alive while it is installed.
 void InstallPrompts(Prompts* prompts);
 
 // Returns the installed Prompts object.
 Prompts& ActivePrompts();
 
 // Shorthand for ActivePrompts().ShowMessage.
-MessageAnswer ShowMessageBox(QWidget* owner, const QString& caption, const QString& text,
-                             MessageIcon icon, MessageButtons buttons);
+MessageAnswer ShowMessageBox(const CDialog* owner, const std::string& caption,
+                             const std::string& text, MessageIcon icon, MessageButtons buttons);

@@ -1,0 +1,134 @@
+// Dialog: the base of the program's dialogs in our own dialog framework.
+//
+// A dialog is made from a template (DialogTemplate.h): its caption, font,
+// size and controls. The dialog's logic reaches the controls by identifier
+// (res/Resource.h) and gets the controls' notifications, the system menu's
+// commands and the minimised window's painting through the virtual handlers
+// below, whatever toolkit shows it. Two implementations of the window behind
+// it exist, chosen by the build: one over Qt 6 Widgets (platform/qt) and one
+// over Win32 (platform/win32); nothing of them shows through this header.
+//
+// Texts are UTF-8 throughout.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/Icon.h"
+#include "platform/TextEncoding.h"
+
+class DialogWindow;
+
+// Results of DoModal, and the push buttons that end a dialog by default.
+inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
+
+// System commands that are not the program's own take the usual course.
+inline constexpr unsigned SC_MINIMIZE = 0xF020;
+inline constexpr unsigned SC_CLOSE = 0xF060;
+inline constexpr unsigned SC_RESTORE = 0xF120;
+
+// What a control tells its dialog (OnCommand).
+enum class Notification {
+    kClicked,  // a push button was pressed
+    kChecked,  // a radio button became the checked one, however that came about
+    kChanged,  // an edit's text changed, by the user or by the program
+};
+
+struct ClientSize {
+    int width;
+    int height;
+};
+
+class CDialog {
+  public:
+    // A dialog of the template templateId (it must exist) owned by parent
+    // (nullptr: none), showing icon in its caption and its icon controls
+    // (nullptr: none). Nothing is shown until DoModal or Create.
+    CDialog(int templateId, CDialog* parent, const AppIcon* icon);
+    virtual ~CDialog();
+    CDialog(const CDialog&) = delete;
+    CDialog& operator=(const CDialog&) = delete;
+
+    // Shows the dialog and runs it until EndDialog. Returns the result given
+    // to EndDialog.
+    int DoModal();
+
+    // Shows the dialog without waiting for it: its handlers run as the
+    // events reach it (the tests drive the dialog this way).
+    void Create();
+
+    // Ends the dialog with result; DoModal then returns it.
+    void EndDialog(int result);
+
+    // True from DoModal or Create until EndDialog.
+    bool IsOpen() const;
+
+    // The result EndDialog gave, or 0 while none was given.
+    int Result() const;
+
+    // Controls by identifier. Each call on an identifier the template does
+    // not have does nothing and returns the empty, false or zero value.
+    std::string GetDlgItemText(int id) const;
+    // Leaves a control that already shows text untouched (no notification,
+    // cursor and selection kept).
+    void SetDlgItemText(int id, std::string_view text);
+    void EnableDlgItem(int id, bool enable);
+    bool IsDlgItemEnabled(int id) const;
+    bool IsDlgButtonChecked(int id) const;
+    // Checks or unchecks one radio button; checking it unchecks the others
+    // of its group.
+    void CheckDlgButton(int id, bool checked);
+    // Limits what the user can type or paste into edit id to maxBytes bytes
+    // of encoding (0: no limit). A text the program sets is shown whole even
+    // past the limit; the user can then only shorten it until it fits.
+    void LimitText(int id, int maxBytes, TextEncoding encoding);
+    // Gives control id the focus and, for an edit, selects its whole text.
+    void GotoDlgCtrl(int id);
+
+    // Appends, after a separator, an item to the window's system menu that
+    // sends command to OnSysCommand.
+    void AppendSystemMenuItem(unsigned command, std::string_view text);
+    // Minimises or restores the window.
+    void ShowMinimized();
+    void ShowNormal();
+    // True while the window is minimised.
+    bool IsIconic() const;
+    // The size of the window's client area, and of a large icon, in pixels.
+    ClientSize GetClientSize() const;
+    int IconExtent() const;
+    // Draws the dialog's icon with its top-left corner at x, y over the
+    // window's background; only from OnPaint.
+    void DrawIcon(int x, int y);
+
+    // The window behind the dialog, for the toolkit's own code.
+    DialogWindow& Window() const { return *m_window; }
+
+  protected:
+    // Runs once, when the window and its controls exist, before it shows.
+    // Returns true to let the first tab stop take the focus.
+    virtual bool OnInitDialog() { return true; }
+    // A control's notification. The default runs OnOK for IDOK and OnCancel
+    // for IDCANCEL when clicked.
+    virtual void OnCommand(int id, Notification notification);
+    // Enter (the default button) ends the dialog with IDOK by default.
+    virtual void OnOK() { EndDialog(IDOK); }
+    // Escape and the close box end the dialog with IDCANCEL by default.
+    virtual void OnCancel() { EndDialog(IDCANCEL); }
+    // A command from the system menu. The default closes, minimises and
+    // restores.
+    virtual void OnSysCommand(unsigned id, long lParam);
+    // Paints the window when the platform lets the program paint it.
+    // Returns true when it painted, false to let the window paint itself.
+    virtual bool OnPaint() { return false; }
+    // The icon to drag while the window is minimised: the dialog's icon.
+    virtual const AppIcon* OnQueryDragIcon() const { return m_icon; }
+
+  private:
+    friend class DialogWindow;
+
+    const AppIcon* m_icon;
+    int m_result = 0;
+    std::unique_ptr<DialogWindow> m_window;
+};

@@ -1,0 +1,32 @@
+// UserInput: what a user does to a running dialog, done through the
+// toolkit's own events (a click, keystrokes, a paste), so that the dialog
+// runs the same code as for a person. tests/dialog/qt and tests/dialog/win32
+// each implement it for their platform.
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+class CDialog;
+
+// Clicks control id (a push or radio button) as the mouse would; a disabled
+// control ignores it.
+void ClickItem(CDialog& dialog, int id);
+
+// Types text (UTF-8) at the end of edit id, one keystroke per character, as
+// an input method delivers it; the edit's limit refuses what does not fit.
+void TypeText(CDialog& dialog, int id, std::string_view text);
+
+// Replaces the whole text of edit id with text as a paste over a selection
+// of everything would; the edit's limit refuses a paste that does not fit.
+void PasteText(CDialog& dialog, int id, std::string_view text);
+
+// Presses Enter with the focus on control id / Escape in the dialog.
+void PressEnter(CDialog& dialog, int id);
+void PressEscape(CDialog& dialog);
+
+// Runs trigger, which is expected to open a modal dialog of ours; inspect is
+// called with that dialog while it runs, and the dialog is then closed as
+// with Escape. Returns false when no modal dialog opened.
+bool WithModalDialog(const std::function<void()>& trigger,
+                     const std::function<void(CDialog&)>& inspect);
