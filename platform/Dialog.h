@@ -15,19 +15,19 @@
 #include <string>
 #include <string_view>
 
+#include "platform/DialogTemplate.h"
 #include "platform/Icon.h"
 #include "platform/TextEncoding.h"
 
 class DialogWindow;
 
-// Results of DoModal, and the push buttons that end a dialog by default.
-inline constexpr int IDOK = 1;
-inline constexpr int IDCANCEL = 2;
-
-// System commands that are not the program's own take the usual course.
+// The system menu's own commands (<windows.h> has them as macros of the
+// same values).
+#ifndef SC_MINIMIZE
 inline constexpr unsigned SC_MINIMIZE = 0xF020;
 inline constexpr unsigned SC_CLOSE = 0xF060;
 inline constexpr unsigned SC_RESTORE = 0xF120;
+#endif
 
 // What a control tells its dialog (OnCommand).
 enum class Notification {
@@ -43,10 +43,10 @@ struct ClientSize {
 
 class CDialog {
   public:
-    // A dialog of the template templateId (it must exist) owned by parent
-    // (nullptr: none), showing icon in its caption and its icon controls
-    // (nullptr: none). Nothing is shown until DoModal or Create.
-    CDialog(int templateId, CDialog* parent, const AppIcon* icon);
+    // A dialog made from form, owned by parent (nullptr: none), showing icon
+    // in its caption and its icon controls (nullptr: none). Nothing is shown
+    // until DoModal or Create.
+    CDialog(const DialogTemplate& form, CDialog* parent, const AppIcon* icon);
     virtual ~CDialog();
     CDialog(const CDialog&) = delete;
     CDialog& operator=(const CDialog&) = delete;

@@ -9,6 +9,13 @@
 
 #include <span>
 
+// The push buttons that end a dialog by default, and the results of a dialog
+// they end (<windows.h> has them as macros of the same values).
+#ifndef IDOK
+inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
+#endif
+
 enum class ControlKind { kPushButton, kGroupBox, kRadioButton, kStatic, kEdit, kIcon };
 
 // Style flags of a control; combine with |.

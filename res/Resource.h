@@ -3,9 +3,7 @@
 // templates, the dialogs and the tests name each control the same way.
 #pragma once
 
-// Standard dialog commands.
-inline constexpr int IDOK = 1;
-inline constexpr int IDCANCEL = 2;
+#include "platform/DialogTemplate.h"  // IDOK, IDCANCEL
 
 // Templates, strings and the icon.
 inline constexpr int IDD_ABOUTBOX = 100;
