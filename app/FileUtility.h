@@ -10,6 +10,6 @@ class CFileUtilityApp {
     // Loads the environment file; when it cannot be opened, shows
     // "zeldefs8.envが見つかりません。" (caption "Zelmora メニュー", no owner) and
     // returns. Otherwise runs the main dialog until it closes. Always returns
-    // false: nothing is left to run afterwards. Needs a QApplication.
+    // false: nothing is left to run afterwards. Needs an ApplicationScope.
     bool InitInstance();
 };

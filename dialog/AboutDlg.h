@@ -3,12 +3,10 @@
 // notice line; OK, Escape and the close box end it.
 #pragma once
 
-#include <QDialog>
+#include "platform/Dialog.h"
 
-class CAboutDlg : public QDialog {
-    Q_OBJECT
-
+class CAboutDlg : public CDialog {
   public:
     // Opens centred over parent.
-    explicit CAboutDlg(QWidget* parent = nullptr);
+    explicit CAboutDlg(CDialog* parent = nullptr);
 };

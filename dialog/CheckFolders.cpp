@@ -3,12 +3,13 @@
 #include "dialog/DialogMessages.h"
 #include "engine/DataFolder.h"
 #include "engine/FileName.h"
+#include "engine/FileSystem.h"
 
 namespace {
 
 // The folder text without its trailing separators; "/" stays "/".
 std::string_view WithoutTrailingSeparator(std::string_view folder) {
-    while (folder.size() > 1 && folder.back() == '/') {
+    while (folder.size() > 1 && kPathSeparators.find(folder.back()) != std::string_view::npos) {
         folder.remove_suffix(1);
     }
     return folder;
@@ -22,14 +23,14 @@ bool NameSameFolder(std::string_view source, std::string_view destination) {
 
 }  // namespace
 
-int CheckFolders(QWidget* owner, std::string_view source, std::string_view destination) {
+int CheckFolders(const CDialog* owner, std::string_view source, std::string_view destination) {
     if (NameSameFolder(source, destination)) {
-        Notify(owner, QStringLiteral("コピー元とコピー先のディレクトリが同じです。"));
+        Notify(owner, "コピー元とコピー先のディレクトリが同じです。");
         return 0;
     }
     if (HasBaseFile(source) == 1) {
         return 1;
     }
-    Notify(owner, QStringLiteral("コピー元ディレクトリにZelmoraのファイルがありません。"));
+    Notify(owner, "コピー元ディレクトリにZelmoraのファイルがありません。");
     return 0;
 }

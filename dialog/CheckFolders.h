@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-class QWidget;
+class CDialog;
 
 // Refuses, with its own message owned by owner, a destination that is the
 // source folder in any written form: the same text (letters A-Z folded), the
@@ -11,4 +11,4 @@ class QWidget;
 // existing directory reached another way (links, ".", ".."). Refuses as well a
 // source without a base file. Returns 1 when the request may go on, 0 when
 // it was refused.
-int CheckFolders(QWidget* owner, std::string_view source, std::string_view destination);
+int CheckFolders(const CDialog* owner, std::string_view source, std::string_view destination);

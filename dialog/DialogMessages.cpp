@@ -1,22 +1,22 @@
 #include "dialog/DialogMessages.h"
 
+#include "platform/Prompts.h"
+
 namespace {
 
-QString Caption() {
-    return QStringLiteral("ファイルユーティリティ");
-}
+const std::string kCaption = "ファイルユーティリティ";
 
 }  // namespace
 
-void Notify(QWidget* owner, const QString& text) {
-    ShowMessageBox(owner, Caption(), text, MessageIcon::kInformation, MessageButtons::kOk);
+void Notify(const CDialog* owner, const std::string& text) {
+    ShowMessageBox(owner, kCaption, text, MessageIcon::kInformation, MessageButtons::kOk);
 }
 
-void Warn(QWidget* owner, const QString& text) {
-    ShowMessageBox(owner, Caption(), text, MessageIcon::kWarning, MessageButtons::kOk);
+void Warn(const CDialog* owner, const std::string& text) {
+    ShowMessageBox(owner, kCaption, text, MessageIcon::kWarning, MessageButtons::kOk);
 }
 
-bool Confirm(QWidget* owner, const QString& text) {
-    return ShowMessageBox(owner, Caption(), text, MessageIcon::kQuestion, MessageButtons::kYesNo) ==
+bool Confirm(const CDialog* owner, const std::string& text) {
+    return ShowMessageBox(owner, kCaption, text, MessageIcon::kQuestion, MessageButtons::kYesNo) ==
            MessageAnswer::kYes;
 }

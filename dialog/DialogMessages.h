@@ -2,15 +2,15 @@
 // caption "ファイルユーティリティ".
 #pragma once
 
-#include <QString>
+#include <string>
 
-#include "platform/Prompts.h"
+class CDialog;
 
 // Shows a notice or refusal: information icon, OK button.
-void Notify(QWidget* owner, const QString& text);
+void Notify(const CDialog* owner, const std::string& text);
 
 // Shows a notice that something went wrong: warning icon, OK button.
-void Warn(QWidget* owner, const QString& text);
+void Warn(const CDialog* owner, const std::string& text);
 
 // Asks a question with Yes and No (Yes the default). Returns true only for Yes.
-bool Confirm(QWidget* owner, const QString& text);
+bool Confirm(const CDialog* owner, const std::string& text);

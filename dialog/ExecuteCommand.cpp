@@ -1,9 +1,10 @@
 // The execute command: 実行 checks the request, asks before anything is
 // written, creates the new directory, runs the operation and reports how it
 // went. The dialog stays open for the next request.
-#include <QLineEdit>
 #include <cerrno>
+#include <string>
 
+#include "dialog/BrowseForFolder.h"
 #include "dialog/CheckFolders.h"
 #include "dialog/DialogMessages.h"
 #include "dialog/FailureList.h"
@@ -13,65 +14,54 @@
 
 namespace {
 
-QString CompletionText(int kind) {
+std::string CompletionText(int kind) {
     switch (kind) {
         case KIND_NEW:
-            return QStringLiteral("新規作成が終了しました。");
+            return "新規作成が終了しました。";
         case KIND_CARRY_OVER:
-            return QStringLiteral("次年度繰り越しが終了しました。");
+            return "次年度繰り越しが終了しました。";
         case KIND_BACKUP:
-            return QStringLiteral("バックアップが終了しました。");
+            return "バックアップが終了しました。";
         default:
-            return QString();
+            return {};
     }
 }
 
-// The first character of title that Shift-JIS cannot hold.
-QString FirstUnencodable(const QString& title) {
-    for (const char32_t ch : title.toUcs4()) {
-        QString character = QString::fromUcs4(&ch, 1);
-        if (!EncodeTitle(character)) {
-            return character;
-        }
-    }
-    return QString();
-}
-
-QString CreateFolderReason(int error) {
+std::string CreateFolderReason(int error) {
     switch (error) {
         case ENOENT:
-            return QStringLiteral("親のディレクトリがありません。");
+            return "親のディレクトリがありません。";
         case EEXIST:
         case ENOTDIR:
-            return QStringLiteral("同じ名前のファイルがあります。");
+            return "同じ名前のファイルがあります。";
         case EACCES:
         case EPERM:
         case EROFS:
-            return QStringLiteral("ディレクトリを作成する権限がありません。");
+            return "ディレクトリを作成する権限がありません。";
         case ENOSPC:
-            return QStringLiteral("ディスクの空き容量が足りません。");
+            return "ディスクの空き容量が足りません。";
         case ENAMETOOLONG:
-            return QStringLiteral("ディレクトリ名が長すぎます。");
+            return "ディレクトリ名が長すぎます。";
         default:
-            return QStringLiteral("エラー番号 %1").arg(error);
+            return "エラー番号 " + std::to_string(error);
     }
 }
 
 }  // namespace
 
 void CFileUtilityDlg::OnExecute() {
-    if (!Confirm(this, QStringLiteral("ファイルを作成してもよろしいですか。"))) {
+    if (!Confirm(this, "ファイルを作成してもよろしいですか。")) {
         return;
     }
     if (!ReadBackAll()) {
         return;  // the read-back has shown why
     }
-    if (m_strSrcDir.isEmpty()) {
-        Notify(this, QStringLiteral("コピー元のディレクトリを正しく設定して下さい。"));
+    if (m_strSrcDir.empty()) {
+        Notify(this, "コピー元のディレクトリを正しく設定して下さい。");
         return;
     }
-    if (m_strDstDir.isEmpty()) {
-        Notify(this, QStringLiteral("コピー先のディレクトリを正しく設定して下さい。"));
+    if (m_strDstDir.empty()) {
+        Notify(this, "コピー先のディレクトリを正しく設定して下さい。");
         return;
     }
     const std::string source = SourceBytes();
@@ -85,12 +75,11 @@ void CFileUtilityDlg::OnExecute() {
     }
     const std::optional<std::string> title = TitleBytes();
     if (!title) {
-        Notify(this, QStringLiteral("コピー先のタイトルに使用できない文字「%1」があります。\n"
-                                    "別の文字に置き換えて下さい。")
-                         .arg(FirstUnencodable(m_strDstTitle)));
+        Notify(this, "コピー先のタイトルに使用できない文字「" + FirstUnencodable(m_strDstTitle) +
+                         "」があります。\n別の文字に置き換えて下さい。");
         return;
     }
-    if (!m_strNewDir.isEmpty() && !CreateNewDir(destination)) {
+    if (!m_strNewDir.empty() && !CreateNewDir(destination)) {
         return;
     }
     OperationReport report;
@@ -100,11 +89,12 @@ void CFileUtilityDlg::OnExecute() {
 
 bool CFileUtilityDlg::CheckNewDirName() {
     bool ok = true;
-    for (const QChar ch : m_strNewDir) {
-        if (ch == QLatin1Char('/') || ch == QLatin1Char('\\')) {
-            Notify(this, QStringLiteral("新規に作成できるディレクトリは１階層までです。\n"
-                                        "新規ディレクトリ名に'%1'は使用できません。")
-                             .arg(ch));
+    // Separators are ASCII, which no byte of a longer UTF-8 character is.
+    for (const char ch : m_strNewDir) {
+        if (ch == '/' || ch == '\\') {
+            Notify(this, std::string("新規に作成できるディレクトリは１階層までです。\n"
+                                     "新規ディレクトリ名に'") +
+                             ch + "'は使用できません。");
             ok = false;
         }
     }
@@ -112,24 +102,24 @@ bool CFileUtilityDlg::CheckNewDirName() {
 }
 
 bool CFileUtilityDlg::CreateNewDir(std::string& destination) {
-    if (!Confirm(this, QStringLiteral("新規にディレクトリを作成してもよろしいですか。"))) {
+    if (!Confirm(this, "新規にディレクトリを作成してもよろしいですか。")) {
         return false;
     }
-    destination += '/';
+    destination = WithTrailingSeparator(destination);
     int error = 0;
     if (CreateFolder(destination, &error) == 1) {
         return true;
     }
-    Notify(this, QStringLiteral("新規ディレクトリを作成できませんでした。\n%1\n%2")
-                     .arg(DecodePath(destination), CreateFolderReason(error)));
+    Notify(this, "新規ディレクトリを作成できませんでした。\n" + DecodePath(destination) + "\n" +
+                     CreateFolderReason(error));
     return false;
 }
 
 void CFileUtilityDlg::ReportCompletion(const OperationReport& report) {
-    const QString failures = DescribeFailures(report);
-    if (failures.isEmpty()) {
+    const std::string failures = DescribeFailures(report);
+    if (failures.empty()) {
         Notify(this, CompletionText(m_nKind));
     } else {
-        Warn(this, CompletionText(m_nKind) + QStringLiteral("\n\n") + failures);
+        Warn(this, CompletionText(m_nKind) + "\n\n" + failures);
     }
 }

@@ -1,46 +1,47 @@
 #include "dialog/FailureList.h"
 
+#include <algorithm>
+
 #include "platform/TextEncoding.h"
 
-QString DescribeFileStatus(FileStatus status) {
+std::string DescribeFileStatus(FileStatus status) {
     switch (status) {
         case FileStatus::kCopied:
-            return QStringLiteral("作成しました");
+            return "作成しました";
         case FileStatus::kAbsent:
-            return QStringLiteral("コピー元にありません");
+            return "コピー元にありません";
         case FileStatus::kNotRegular:
-            return QStringLiteral("通常のファイルではありません");
+            return "通常のファイルではありません";
         case FileStatus::kPathTooLong:
-            return QStringLiteral("パスが長すぎます");
+            return "パスが長すぎます";
         case FileStatus::kSameFile:
-            return QStringLiteral("コピー元と同じファイルです");
+            return "コピー元と同じファイルです";
         case FileStatus::kSourceUnreadable:
-            return QStringLiteral("コピー元を読み込めません");
+            return "コピー元を読み込めません";
         case FileStatus::kCreateFailed:
-            return QStringLiteral("作成できません");
+            return "作成できません";
         case FileStatus::kWriteFailed:
-            return QStringLiteral("書き込みに失敗しました");
+            return "書き込みに失敗しました";
         case FileStatus::kDiskFull:
-            return QStringLiteral("ディスクの空き容量が足りません");
+            return "ディスクの空き容量が足りません";
         case FileStatus::kFolderUnreadable:
-            return QStringLiteral("フォルダの内容を読み込めません");
+            return "フォルダの内容を読み込めません";
     }
-    return QStringLiteral("不明なエラーです");
+    return "不明なエラーです";
 }
 
-QString DescribeFailures(const OperationReport& report) {
+std::string DescribeFailures(const OperationReport& report) {
     const std::vector<FileResult> failures = report.Failures();
     if (failures.empty()) {
-        return QString();
+        return {};
     }
-    QString text = QStringLiteral("次のファイルは作成できませんでした。");
+    std::string text = "次のファイルは作成できませんでした。";
     const std::size_t listed = std::min(failures.size(), std::size_t{kMaxListedFailures});
     for (std::size_t i = 0; i < listed; ++i) {
-        text += QLatin1Char('\n') + DecodePath(failures[i].name) + QStringLiteral("：") +
-                DescribeFileStatus(failures[i].status);
+        text += "\n" + DecodePath(failures[i].name) + "：" + DescribeFileStatus(failures[i].status);
     }
     if (failures.size() > listed) {
-        text += QStringLiteral("\nほか%1件").arg(failures.size() - listed);
+        text += "\nほか" + std::to_string(failures.size() - listed) + "件";
     }
     return text;
 }

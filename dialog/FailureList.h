@@ -2,7 +2,7 @@
 // written.
 #pragma once
 
-#include <QString>
+#include <string>
 
 #include "engine/DataFolder.h"
 
@@ -13,7 +13,7 @@ inline constexpr int kMaxListedFailures = 10;
 // files are no failures): each file's name and a short reason, at most
 // kMaxListedFailures, then how many more. Returns the empty text when there
 // are none.
-QString DescribeFailures(const OperationReport& report);
+std::string DescribeFailures(const OperationReport& report);
 
 // Returns a short reason for status, for a user.
-QString DescribeFileStatus(FileStatus status);
+std::string DescribeFileStatus(FileStatus status);

@@ -7,60 +7,42 @@
 // handlers name (DataExchange). While the dialog lives, m_strDstDir is empty
 // or equals m_strDstBase followed by m_strNewDir.
 //
-// Folder texts are held as Unicode and become file-system bytes at the
-// engine; titles become Shift-JIS bytes. The limits count those bytes. The
-// bytes the dialog was given for the source folder, its title and the
-// destination base are kept beside their fields and reach the engine
-// unchanged while those fields are not edited: folder names that are not
-// UTF-8 and title bytes that do not decode survive the round trip.
+// Texts are UTF-8; folder texts become the engine's folder texts and titles
+// Shift-JIS bytes, and the limits count those bytes. The bytes the dialog was
+// given for the source folder, its title and the destination base are kept
+// beside their fields and reach the engine unchanged while those fields are
+// not edited: folder names that are not UTF-8 and title bytes that do not
+// decode survive the round trip.
 #pragma once
 
-#include <QDialog>
-#include <QIcon>
-#include <QMenu>
 #include <optional>
 #include <string>
 
+#include "engine/DataFolder.h"
 #include "platform/DataExchange.h"
-#include "platform/DialogBuilder.h"
+#include "platform/Dialog.h"
 #include "platform/WaitCursor.h"
-
-class QLineEdit;
 
 // Byte limits of the dialog's text fields.
 inline constexpr int kFolderFieldLimit = 256;
 inline constexpr int kTitleFieldLimit = 50;
 
-// System commands that are not the About item take the usual course.
-inline constexpr unsigned SC_MINIMIZE = 0xF020;
-inline constexpr unsigned SC_CLOSE = 0xF060;
-inline constexpr unsigned SC_RESTORE = 0xF120;
-
-class CFileUtilityDlg : public QDialog {
-    Q_OBJECT
-
+class CFileUtilityDlg : public CDialog {
   public:
-    explicit CFileUtilityDlg(QWidget* parent = nullptr);
+    explicit CFileUtilityDlg(CDialog* parent = nullptr);
 
     // Dialog data: the fields, in declaration order.
-    QLineEdit* m_editNewDir = nullptr;
-    QString m_strSrcDir;
-    QString m_strSrcTitle;
-    QString m_strDstDir;
-    QString m_strDstTitle;
+    std::string m_strSrcDir;
+    std::string m_strSrcTitle;
+    std::string m_strDstDir;
+    std::string m_strDstTitle;
     int m_nKind = 0;  // OperationKind
-    QString m_strNewDir;
-    QIcon m_hIcon;
-    QString m_strDstBase;
-
-    // The control with identifier id (res/Resource.h), or nullptr.
-    QWidget* GetDlgItem(int id) const { return m_controls.Item(id); }
-
-    // The stand-in for the window's system menu: the dialog's context menu.
-    QMenu& SystemMenu() { return m_systemMenu; }
+    std::string m_strNewDir;
+    const AppIcon* m_hIcon;
+    std::string m_strDstBase;
 
     // Handlers, one per control notification.
-    bool OnInitDialog();
+    bool OnInitDialog() override;
     void OnBrowseSource();
     void OnBrowseDest();
     void OnKindNew();
@@ -69,24 +51,19 @@ class CFileUtilityDlg : public QDialog {
     void OnChangeNewDir();
     void OnExecute();
     void OnVersion();
-    void OnSysCommand(unsigned nID, long lParam);
-    QIcon OnQueryDragIcon() const;
+    void OnSysCommand(unsigned nID, long lParam) override;
+    bool OnPaint() override;
+    const AppIcon* OnQueryDragIcon() const override;
 
     // Shows the fields in the controls / reads the controls into the fields
     // (true when every field was read; see DataExchange).
     void PushAll() { m_exchange.PushAll(); }
     bool ReadBackAll() { return m_exchange.ReadBackAll(); }
 
-    // 実行 and Enter run the execute command and keep the dialog open.
-    void accept() override;
-    void setVisible(bool visible) override;
-
   protected:
-    void paintEvent(QPaintEvent* event) override;
-    // Draws the icon centred while the window is minimised and the platform
-    // lets the program paint it; only from within paintEvent.
-    void OnPaint();
-    void contextMenuEvent(QContextMenuEvent* event) override;
+    void OnCommand(int id, Notification notification) override;
+    // 実行 and Enter run the execute command and keep the dialog open.
+    void OnOK() override;
 
   private:
     // The bytes for the engine (see BytesOfText); the title is nullopt when
@@ -97,7 +74,6 @@ class CFileUtilityDlg : public QDialog {
     void SetSource(std::string folder);
 
     void BindFields();
-    void ConnectHandlers();
     void AddAboutToSystemMenu();
     bool CheckNewDirName();
     bool CreateNewDir(std::string& destination);
@@ -106,9 +82,6 @@ class CFileUtilityDlg : public QDialog {
     std::string m_srcDirBytes;
     std::string m_srcTitleBytes;
     std::string m_dstBaseBytes;
-    DialogControls m_controls;
     DataExchange m_exchange;
     WaitCursor m_waitCursor;
-    QMenu m_systemMenu;
-    bool m_initialised = false;
 };

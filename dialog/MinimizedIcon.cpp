@@ -1,6 +1,5 @@
 #include "dialog/MinimizedIcon.h"
 
-QPoint CentredIconOrigin(QSize client, QSize icon) {
-    return QPoint((client.width() - icon.width() + 1) / 2,
-                  (client.height() - icon.height() + 1) / 2);
+IconOrigin CentredIconOrigin(ClientSize client, int icon) {
+    return IconOrigin{(client.width - icon + 1) / 2, (client.height - icon + 1) / 2};
 }

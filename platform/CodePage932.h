@@ -7,7 +7,8 @@
 #include <string_view>
 
 // Returns utf8 in code page 932. complete is set false when a character has
-// no code page 932 form (it then stands as "?" in the result), true otherwise.
+// no code page 932 form (a one-byte substitute then stands for it), true
+// otherwise.
 std::string ToCodePage932(std::string_view utf8, bool& complete);
 
 // Returns bytes as UTF-8; every byte that starts no code page 932 character

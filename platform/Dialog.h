@@ -82,7 +82,8 @@ class CDialog {
     void CheckDlgButton(int id, bool checked);
     // Limits what the user can type or paste into edit id to maxBytes bytes
     // of encoding (0: no limit). A text the program sets is shown whole even
-    // past the limit; the user can then only shorten it until it fits.
+    // past the limit; the user can then change it freely until it fits, and
+    // from then on the limit holds again.
     void LimitText(int id, int maxBytes, TextEncoding encoding);
     // Gives control id the focus and, for an edit, selects its whole text.
     void GotoDlgCtrl(int id);

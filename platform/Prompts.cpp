@@ -1,7 +1,5 @@
 #include "platform/Prompts.h"
 
-#include "platform/QtPrompts.h"
-
 namespace {
 
 Prompts* g_installed = nullptr;
@@ -13,11 +11,10 @@ void InstallPrompts(Prompts* prompts) {
 }
 
 Prompts& ActivePrompts() {
-    static QtPrompts qtPrompts;
-    return g_installed != nullptr ? *g_installed : qtPrompts;
+    return g_installed != nullptr ? *g_installed : SystemPrompts();
 }
 
-MessageAnswer ShowMessageBox(QWidget* owner, const QString& caption, const QString& text,
-                             MessageIcon icon, MessageButtons buttons) {
+MessageAnswer ShowMessageBox(const CDialog* owner, const std::string& caption,
+                             const std::string& text, MessageIcon icon, MessageButtons buttons) {
     return ActivePrompts().ShowMessage(owner, caption, text, icon, buttons);
 }

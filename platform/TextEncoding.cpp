@@ -1,105 +1,140 @@
 #include "platform/TextEncoding.h"
 
-#include <QByteArray>
-#include <QFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include <algorithm>
 #include <utility>
+
+#include "platform/CodePage932.h"
 
 namespace {
 
-// Qt on Debian converts through ICU, which knows code page 932 as
-// "windows-31j"; "Shift_JIS" lacks its vendor characters and is kept only for
-// builds without that name.
-const char* ShiftJisName() {
-    static const char* const name =
-        QStringEncoder("windows-31j").isValid() ? "windows-31j" : "Shift_JIS";
-    return name;
-}
+// U+FFFD, which stands for a byte that could not be decoded.
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
 
-// Characters that Linux input methods and pasted text give in the form
-// Unicode's Shift-JIS table uses, with the form code page 932 maps them from.
-constexpr std::pair<char16_t, char16_t> kCodePage932Forms[] = {
-    {u'\u301C', u'\uFF5E'},  // 〜 wave dash: 81 60
-    {u'\u2212', u'\uFF0D'},  // − minus sign: 81 7C
-    {u'\u2016', u'\u2225'},  // ‖ double vertical line: 81 61
-    {u'\u2014', u'\u2015'},  // — em dash: 81 5C
-    {u'\u00A2', u'\uFFE0'},  // ¢: 81 91
-    {u'\u00A3', u'\uFFE1'},  // £: 81 92
-    {u'\u00AC', u'\uFFE2'},  // ¬: 81 CA
+// Characters that input methods and pasted text give in the form Unicode's
+// Shift-JIS table uses, with the form code page 932 maps them from.
+constexpr std::pair<std::string_view, std::string_view> kCodePage932Forms[] = {
+    {"\u301C", "\uFF5E"},  // 〜 wave dash: 81 60
+    {"\u2212", "\uFF0D"},  // − minus sign: 81 7C
+    {"\u2016", "\u2225"},  // ‖ double vertical line: 81 61
+    {"\u2014", "\u2015"},  // — em dash: 81 5C
+    {"\u00A2", "\uFFE0"},  // ¢: 81 91
+    {"\u00A3", "\uFFE1"},  // £: 81 92
+    {"\u00AC", "\uFFE2"},  // ¬: 81 CA
 };
 
-QString InCodePage932Forms(QString text) {
-    for (const auto& [given, held] : kCodePage932Forms) {
-        text.replace(QChar(given), QChar(held));
+std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
+    for (std::size_t at = text.find(from); at != std::string::npos;
+         at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
     }
     return text;
 }
 
-QByteArray ToShiftJis(const QString& text, bool* complete) {
-    QStringEncoder encoder(ShiftJisName(), QStringConverter::Flag::Stateless);
-    QByteArray bytes = encoder.encode(InCodePage932Forms(text));
-    if (complete != nullptr) {
-        *complete = !encoder.hasError();
+std::string InCodePage932Forms(std::string_view text) {
+    std::string result(text);
+    for (const auto& [given, held] : kCodePage932Forms) {
+        result = ReplaceAll(std::move(result), given, held);
     }
-    return bytes;
+    return result;
 }
 
-std::string ToStdString(const QByteArray& bytes) {
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+// The length of the UTF-8 sequence that lead starts: 1 to 4, 0 for a byte
+// that starts none.
+std::size_t SequenceLength(unsigned char lead) {
+    if (lead < 0x80) {
+        return 1;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        return 2;
+    }
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        return 3;
+    }
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        return 4;
+    }
+    return 0;
 }
 
-QByteArray ToByteArray(std::string_view bytes) {
-    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+// The length of the well-formed UTF-8 character at the start of text, or 0.
+std::size_t CharacterLength(std::string_view text) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const std::size_t length = SequenceLength(byte(0));
+    if (length == 0 || length > text.size()) {
+        return 0;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80) {
+            return 0;
+        }
+    }
+    // No overlong forms, no surrogates, nothing past U+10FFFF.
+    const unsigned second = byte(1 % length);
+    if ((byte(0) == 0xE0 && second < 0xA0) || (byte(0) == 0xED && second > 0x9F) ||
+        (byte(0) == 0xF0 && second < 0x90) || (byte(0) == 0xF4 && second > 0x8F)) {
+        return 0;
+    }
+    return length;
+}
+
+bool IsUtf8(std::string_view text) {
+    while (!text.empty()) {
+        const std::size_t length = CharacterLength(text);
+        if (length == 0) {
+            return false;
+        }
+        text.remove_prefix(length);
+    }
+    return true;
 }
 
 }  // namespace
 
-qsizetype EncodedLength(const QString& text, TextEncoding encoding) {
-    if (encoding == TextEncoding::kShiftJis) {
-        const qsizetype undecoded = text.count(QChar::ReplacementCharacter);
-        QString rest = text;
-        rest.remove(QChar::ReplacementCharacter);
-        return ToShiftJis(rest, nullptr).size() + undecoded;
+std::size_t EncodedLength(std::string_view text, TextEncoding encoding) {
+    if (encoding == TextEncoding::kFileSystem) {
+        return text.size();
     }
-    return QFile::encodeName(text).size();
+    std::string rest(text);
+    const std::size_t before = rest.size();
+    rest = ReplaceAll(std::move(rest), kReplacement, "");
+    const std::size_t undecoded = (before - rest.size()) / kReplacement.size();
+    bool complete = false;
+    return ToCodePage932(InCodePage932Forms(rest), complete).size() + undecoded;
 }
 
-std::optional<std::string> EncodeTitle(const QString& title) {
+std::optional<std::string> EncodeTitle(std::string_view title) {
     bool complete = false;
-    const QByteArray bytes = ToShiftJis(title, &complete);
+    std::string bytes = ToCodePage932(InCodePage932Forms(title), complete);
     if (!complete) {
         return std::nullopt;
     }
-    return ToStdString(bytes);
+    return bytes;
 }
 
-QString DecodeTitle(std::string_view title) {
-    // The decoder marks what it cannot map with U+001A, which shows as
-    // nothing; a line can hold no 0x1A (it ends a file's data), so each one
-    // is such a mark. A line end after the bytes makes it mark a final lead
-    // byte too instead of dropping it.
-    QStringDecoder decoder(ShiftJisName(), QStringConverter::Flag::Stateless);
-    QString text = decoder.decode(ToByteArray(title) + '\n');
-    text.chop(1);
-    text.replace(QChar(0x1A), QChar::ReplacementCharacter);
-    return text;
+std::string FirstUnencodable(std::string_view title) {
+    while (!title.empty()) {
+        const std::size_t length = std::max<std::size_t>(CharacterLength(title), 1);
+        const std::string_view character = title.substr(0, length);
+        if (!EncodeTitle(character)) {
+            return std::string(character);
+        }
+        title.remove_prefix(length);
+    }
+    return {};
 }
 
-std::string EncodePath(const QString& path) {
-    return ToStdString(QFile::encodeName(path));
+std::string DecodeTitle(std::string_view title) {
+    return FromCodePage932(title);
 }
 
-QString DecodePath(std::string_view path) {
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString text = utf8.decode(ToByteArray(path));
-    return utf8.hasError() ? DecodeTitle(path) : text;
+std::string DecodePath(std::string_view path) {
+    return IsUtf8(path) ? std::string(path) : FromCodePage932(path);
 }
 
-std::optional<std::string> BytesOfText(const QString& text, const std::string& held,
+std::optional<std::string> BytesOfText(std::string_view text, const std::string& held,
                                        TextEncoding encoding) {
     if (encoding == TextEncoding::kShiftJis) {
-        return text == DecodeTitle(held) ? held : EncodeTitle(text);
+        return text == DecodeTitle(held) ? std::optional<std::string>(held) : EncodeTitle(text);
     }
-    return text == DecodePath(held) ? held : EncodePath(text);
+    return text == DecodePath(held) ? held : std::string(text);
 }

@@ -11,4 +11,4 @@ build=${BUILD_DIR:-$root/build}
 "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$build" -G Ninja >/dev/null
 cmake --build "$build" --target dialog_screenshots
-QT_QPA_PLATFORM=offscreen "$build/tests/dialog/dialog_screenshots" "$root/docs/images"
+QT_QPA_PLATFORM=offscreen "$build/tests/dialog/qt/dialog_screenshots" "$root/docs/images"

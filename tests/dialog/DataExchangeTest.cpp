@@ -3,170 +3,157 @@
 // texts alone and notifications raised during an exchange.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QButtonGroup>
-#include <QCoreApplication>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QWidget>
+#include <array>
 
 #include "ScriptedPrompts.h"
+#include "UserInput.h"
+#include "platform/Application.h"
 #include "platform/DataExchange.h"
+#include "platform/Dialog.h"
 
 namespace {
 
-void TypeInto(QLineEdit* edit, const QString& text) {
-    for (const QChar ch : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(edit, &press);
-    }
-}
+constexpr int kEdits[] = {10, 11, 12};
+constexpr int kRadios[] = {20, 21, 22};
 
-struct Form {
-    Form() : exchange(&window) {
-        for (QLineEdit*& edit : edits) {
-            edit = new QLineEdit(&window);
-        }
-        exchange.BindText(edits[0], &first, 4, TextEncoding::kShiftJis);
-        exchange.BindText(edits[1], &second, 4, TextEncoding::kFileSystem);
-        exchange.BindText(edits[2], &third, 0, TextEncoding::kShiftJis);
+// clang-format off
+constexpr std::array kControls{
+    ControlTemplate{10, ControlKind::kEdit, "", kStyleTabStop, 5, 5, 100, 12},
+    ControlTemplate{11, ControlKind::kEdit, "", kStyleTabStop, 5, 20, 100, 12},
+    ControlTemplate{12, ControlKind::kEdit, "", kStyleTabStop, 5, 35, 100, 12},
+    ControlTemplate{20, ControlKind::kRadioButton, "a", kStyleGroup | kStyleTabStop, 5, 50, 30, 8},
+    ControlTemplate{21, ControlKind::kRadioButton, "b", kStyleNone, 40, 50, 30, 8},
+    ControlTemplate{22, ControlKind::kRadioButton, "c", kStyleNone, 75, 50, 30, 8},
+    ControlTemplate{IDOK, ControlKind::kPushButton, "OK", kStyleTabStop | kStyleDefault | kStyleGroup, 5, 65, 50, 14},
+};
+// clang-format on
+constexpr DialogTemplate kForm{999, "form", "ＭＳ Ｐゴシック", 9, 120, 85, kControls};
+
+// A dialog with three edits limited to 4 Shift-JIS bytes, 4 bytes of the
+// file system and nothing, and a group of three radio buttons; it records
+// whether each change of the last edit came during an exchange.
+class Form : public CDialog {
+  public:
+    Form() : CDialog(kForm, nullptr, nullptr), exchange(*this) {
+        exchange.BindText(kEdits[0], &first, 4, TextEncoding::kShiftJis);
+        exchange.BindText(kEdits[1], &second, 4, TextEncoding::kFileSystem);
+        exchange.BindText(kEdits[2], &third, 0, TextEncoding::kShiftJis);
+        exchange.BindRadioGroup({kRadios[0], kRadios[1], kRadios[2]}, &kind);
+        Create();
     }
 
-    QWidget window;
-    QLineEdit* edits[3] = {};
-    QString first, second, third;
+    std::string first, second, third;
+    int kind = -1;
     DataExchange exchange;
+    std::vector<bool> changesInExchange;
+
+  protected:
+    void OnCommand(int id, Notification notification) override {
+        if (id == kEdits[2] && notification == Notification::kChanged) {
+            changesInExchange.push_back(exchange.InExchange());
+        }
+    }
 };
 
-TEST(DataExchange, TypingStopsAtTheLimitInBytesOfTheFieldsEncoding) {
+TEST(DataExchange, TypingAndPastingStopAtTheLimitInBytesOfTheFieldsEncoding) {
     struct Row {
         int edit;
-        QString typed;
-        QString kept;
+        std::string typed;
+        std::string kept;
     };
     const Row rows[] = {
-        {0, QStringLiteral("abcde"), QStringLiteral("abcd")},
-        {0, QStringLiteral("あいう"), QStringLiteral("あい")},  // 2 bytes each in Shift-JIS
-        {0, QStringLiteral("aあbc"), QStringLiteral("aあb")},
-        {0, QStringLiteral("ｱｲｳｴｵ"), QStringLiteral("ｱｲｳｴ")},  // half-width kana: 1 byte each
-        {1, QStringLiteral("あいう"), QStringLiteral("あ")},   // 3 bytes each in UTF-8
-        {1, QStringLiteral("aあb"), QStringLiteral("aあ")},
-        {2, QStringLiteral("no limit at all"), QStringLiteral("no limit at all")},
+        {0, "abcde", "abcd"},  {0, "あいう", "あい"},  // 2 bytes each in Shift-JIS
+        {0, "aあbc", "aあb"},  {0, "ｱｲｳｴｵ", "ｱｲｳｴ"},   // half-width kana: 1 byte each
+        {0, "〜〜〜", "〜〜"},                         // the input method's wave dash is 81 60
+        {1, "あいう", "あ"},                           // 3 bytes each in UTF-8
+        {1, "aあb", "aあ"},    {2, "no limit at all", "no limit at all"},
     };
     for (const Row& row : rows) {
         Form form;
         form.exchange.PushAll();
-        TypeInto(form.edits[row.edit], row.typed);
-        EXPECT_EQ(form.edits[row.edit]->text(), row.kept) << row.typed.toStdString();
+        TypeText(form, kEdits[row.edit], row.typed);
+        EXPECT_EQ(form.GetDlgItemText(kEdits[row.edit]), row.kept) << "typed " << row.typed;
+        PasteText(form, kEdits[row.edit], row.typed);
+        EXPECT_EQ(form.GetDlgItemText(kEdits[row.edit]),
+                  row.typed == row.kept ? row.typed : row.kept)
+            << "pasted " << row.typed;
     }
 }
 
-TEST(DataExchange, TextPastTheLimitCanStillBeShortened) {
+TEST(DataExchange, TextPastTheLimitCanBeChangedUntilItFits) {
     Form form;
-    form.first = QStringLiteral("abcdef");
+    form.first = "abcdef";
     form.exchange.PushAll();
-    EXPECT_EQ(form.edits[0]->text(), QStringLiteral("abcdef")) << "a push is not cut";
-    form.edits[0]->setFocus();
-    form.edits[0]->end(false);
-    QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
-    QApplication::sendEvent(form.edits[0], &backspace);
-    EXPECT_EQ(form.edits[0]->text(), QStringLiteral("abcde"));
+    EXPECT_EQ(form.GetDlgItemText(kEdits[0]), "abcdef") << "a push is not cut";
+    PasteText(form, kEdits[0], "abcde");
+    EXPECT_EQ(form.GetDlgItemText(kEdits[0]), "abcde");
+    PasteText(form, kEdits[0], "abc");
+    PasteText(form, kEdits[0], "abcdefgh");
+    EXPECT_EQ(form.GetDlgItemText(kEdits[0]), "abc") << "once it fits, the limit holds";
 }
 
 TEST(DataExchange, ReadBackStopsAtTheFirstTextTooLong) {
     ScriptedPrompts prompts;
     Form form;
-    form.first = QStringLiteral("old1");
-    form.second = QStringLiteral("old2");
-    form.third = QStringLiteral("old3");
+    form.first = "old1";
+    form.second = "old2";
+    form.third = "old3";
     form.exchange.PushAll();
-    form.edits[0]->setText(QStringLiteral("new1"));
-    form.edits[1]->setText(QStringLiteral("12345"));
-    form.edits[2]->setText(QStringLiteral("new3"));
+    form.SetDlgItemText(kEdits[0], "new1");
+    form.SetDlgItemText(kEdits[1], "12345");
+    form.SetDlgItemText(kEdits[2], "new3");
 
     EXPECT_FALSE(form.exchange.ReadBackAll());
-    EXPECT_EQ(form.first, QStringLiteral("new1"));
-    EXPECT_EQ(form.second, QStringLiteral("old2"));
-    EXPECT_EQ(form.third, QStringLiteral("old3"));
-    ASSERT_EQ(prompts.Messages().size(), 1U);
-    const RecordedMessage& message = prompts.Messages()[0];
-    EXPECT_EQ(message.caption, QCoreApplication::applicationName());
-    EXPECT_EQ(message.text,
-              QStringLiteral(
-                  "入力できる文字数を超えています。\n4バイト（半角4文字）以内にしてください。"));
-    EXPECT_EQ(message.icon, MessageIcon::kWarning);
-    EXPECT_EQ(message.buttons, MessageButtons::kOk);
-    EXPECT_EQ(form.window.focusWidget(), form.edits[1]);
-    EXPECT_EQ(form.edits[1]->selectedText(), QStringLiteral("12345"));
+    EXPECT_EQ(form.first, "new1");
+    EXPECT_EQ(form.second, "old2");
+    EXPECT_EQ(form.third, "old3");
+    EXPECT_EQ(prompts.Messages(),
+              (std::vector<RecordedMessage>{RecordedMessage{
+                  true, ApplicationName(),
+                  "入力できる文字数を超えています。\n4バイト（半角4文字）以内にしてください。",
+                  MessageIcon::kWarning, MessageButtons::kOk}}));
+    EXPECT_EQ(FocusedItem(form), kEdits[1]);
+    EXPECT_EQ(SelectedText(form, kEdits[1]), "12345");
 
-    form.edits[1]->setText(QStringLiteral("1234"));
+    form.SetDlgItemText(kEdits[1], "1234");
     EXPECT_TRUE(form.exchange.ReadBackAll());
-    EXPECT_EQ(form.second, QStringLiteral("1234"));
-    EXPECT_EQ(form.third, QStringLiteral("new3"));
-}
+    EXPECT_EQ(form.second, "1234");
+    EXPECT_EQ(form.third, "new3");
 
-TEST(DataExchange, UncheckedReadBackTakesEveryTextQuietly) {
-    ScriptedPrompts prompts;
-    Form form;
-    form.exchange.PushAll();
-    form.edits[1]->setText(QStringLiteral("12345"));
-    form.edits[2]->setText(QStringLiteral("new3"));
+    form.SetDlgItemText(kEdits[1], "12345");
     form.exchange.ReadBackAllUnchecked();
-    EXPECT_EQ(form.second, QStringLiteral("12345"));
-    EXPECT_EQ(form.third, QStringLiteral("new3"));
-    EXPECT_TRUE(prompts.Messages().empty());
+    EXPECT_EQ(form.second, "12345") << "an unchecked read-back takes every text quietly";
+    EXPECT_EQ(prompts.Messages().size(), 1U);
 }
 
-TEST(DataExchange, PushLeavesAControlShowingTheSameTextUntouched) {
+TEST(DataExchange, OnlyChangedTextsArePushedAndTheirNotificationsAreMarked) {
     Form form;
+    form.third = "pushed";
     form.exchange.PushAll();
-    form.edits[2]->setFocus();
-    TypeInto(form.edits[2], QStringLiteral("typed"));
-    form.edits[2]->setCursorPosition(2);
-    form.third = QStringLiteral("typed");
+    form.exchange.PushAll();  // the same text again: no change at all
+    TypeText(form, kEdits[2], "x");
+    form.third = "other";
     form.exchange.PushAll();
-    EXPECT_EQ(form.edits[2]->cursorPosition(), 2);
-    EXPECT_TRUE(form.edits[2]->isUndoAvailable()) << "setText would have cleared the undo history";
-
-    form.third = QStringLiteral("other");
-    form.exchange.PushAll();
-    EXPECT_EQ(form.edits[2]->text(), QStringLiteral("other"));
-}
-
-TEST(DataExchange, NotificationsDuringAnExchangeAreMarked) {
-    Form form;
-    std::vector<bool> inExchange;
-    QObject::connect(form.edits[2], &QLineEdit::textChanged,
-                     [&] { inExchange.push_back(form.exchange.InExchange()); });
-    form.third = QStringLiteral("pushed");
-    form.exchange.PushAll();
-    TypeInto(form.edits[2], QStringLiteral("x"));
-    EXPECT_EQ(inExchange, (std::vector<bool>{true, false}));
+    EXPECT_EQ(form.GetDlgItemText(kEdits[2]), "other");
+    EXPECT_EQ(form.changesInExchange, (std::vector<bool>{true, false, true}))
+        << "push, keystroke, push";
     EXPECT_FALSE(form.exchange.InExchange());
 }
 
 TEST(DataExchange, RadioGroupIsTheIndexOfTheCheckedButton) {
-    QWidget window;
-    QButtonGroup group;
-    std::vector<QAbstractButton*> buttons;
-    for (int i = 0; i < 3; ++i) {
-        auto* button = new QRadioButton(&window);
-        group.addButton(button);
-        buttons.push_back(button);
+    Form form;
+    form.kind = 2;
+    form.exchange.PushAll();
+    EXPECT_TRUE(form.IsDlgButtonChecked(kRadios[2]));
+    ClickItem(form, kRadios[0]);
+    EXPECT_EQ(form.kind, 2) << "fields change only on a read-back";
+    EXPECT_TRUE(form.exchange.ReadBackAll());
+    EXPECT_EQ(form.kind, 0);
+    form.kind = -1;
+    form.exchange.PushAll();
+    for (const int id : kRadios) {
+        EXPECT_FALSE(form.IsDlgButtonChecked(id)) << id;
     }
-    int kind = 2;
-    DataExchange exchange(&window);
-    exchange.BindRadioGroup(buttons, &kind);
-    exchange.PushAll();
-    EXPECT_TRUE(buttons[2]->isChecked());
-    buttons[0]->setChecked(true);
-    EXPECT_EQ(kind, 2) << "fields change only on a read-back";
-    EXPECT_TRUE(exchange.ReadBackAll());
-    EXPECT_EQ(kind, 0);
-    kind = -1;
-    exchange.PushAll();
-    EXPECT_EQ(group.checkedButton(), nullptr);
 }
 
 }  // namespace

@@ -3,12 +3,11 @@
 // done through its controls.
 #pragma once
 
-#include <QLineEdit>
-#include <functional>
 #include <memory>
-#include <vector>
+#include <string>
 
 #include "ScriptedPrompts.h"
+#include "UserInput.h"
 #include "dialog/FileUtilityDlg.h"
 
 class DialogDriver {
@@ -20,26 +19,17 @@ class DialogDriver {
     CFileUtilityDlg& Dialog() { return *m_dialog; }
     ScriptedPrompts& Prompts() { return m_prompts; }
 
-    QLineEdit* Edit(int id) const;
-    void Click(int id);
-    void PickSource(const QString& path);
-    void PickDestination(const QString& path);
+    // The text control id shows.
+    std::string Text(int id) const { return m_dialog->GetDlgItemText(id); }
+    void Click(int id) { ClickItem(*m_dialog, id); }
+    void PickSource(const std::string& path);
+    void PickDestination(const std::string& path);
     // Types text at the end of the edit, keystroke by keystroke.
-    void Type(int id, const QString& text);
+    void Type(int id, const std::string& text) { TypeText(*m_dialog, id, text); }
     // Replaces the edit's whole text as a paste would.
-    void Replace(int id, const QString& text);
+    void Replace(int id, const std::string& text) { PasteText(*m_dialog, id, text); }
 
   private:
     ScriptedPrompts m_prompts;
     std::unique_ptr<CFileUtilityDlg> m_dialog;
 };
-
-// Runs trigger, which is expected to open a modal dialog; inspect is called
-// with that dialog while it runs, and the dialog is then closed. Returns
-// false when no modal dialog opened.
-bool WithModalDialog(const std::function<void()>& trigger,
-                     const std::function<void(QWidget*)>& inspect);
-
-// A new main dialog and a new About box, as their templates build them, for
-// checks that hold for every dialog.
-std::vector<std::unique_ptr<QDialog>> BothDialogs();

@@ -3,23 +3,22 @@
 // asks for.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QCoreApplication>
+#include <algorithm>
 #include <filesystem>
 
 #include "DialogDriver.h"
 #include "SampleFolders.h"
 #include "dialog/FailureList.h"
+#include "platform/Application.h"
 #include "res/Resource.h"
 
 namespace {
 
-const RecordedMessage kConfirmStart =
-    Question(QStringLiteral("ファイルを作成してもよろしいですか。"));
+const RecordedMessage kConfirmStart = Question(std::string("ファイルを作成してもよろしいですか。"));
 const RecordedMessage kConfirmNewDir =
-    Question(QStringLiteral("新規にディレクトリを作成してもよろしいですか。"));
+    Question(std::string("新規にディレクトリを作成してもよろしいですか。"));
 const RecordedMessage kSameFolder =
-    Notice(QStringLiteral("コピー元とコピー先のディレクトリが同じです。"));
+    Notice(std::string("コピー元とコピー先のディレクトリが同じです。"));
 
 class ExecuteChecks : public testing::Test {
   protected:
@@ -50,13 +49,13 @@ TEST_F(ExecuteChecks, NoToTheFirstQuestionDoesNothingNotEvenAReadBack) {
     MakeDir(scratch.Path() + "/out");
     DialogDriver driver(source + "/");
     driver.PickDestination(scratch.Child("out"));
-    driver.Replace(IDC_EDIT_DST_TITLE, QStringLiteral("typed"));
+    driver.Replace(IDC_EDIT_DST_TITLE, std::string("typed"));
     const std::vector<std::string> before = Tree();
     driver.Prompts().AnswerNo();
     Execute(driver);
 
     EXPECT_EQ(driver.Prompts().Messages(), std::vector<RecordedMessage>{kConfirmStart});
-    EXPECT_EQ(driver.Dialog().m_strDstTitle, QStringLiteral("２０１９年度　本校データ"))
+    EXPECT_EQ(driver.Dialog().m_strDstTitle, std::string("２０１９年度　本校データ"))
         << "the typed title must not have been read back";
     EXPECT_EQ(Tree(), before);
 }
@@ -66,14 +65,13 @@ TEST_F(ExecuteChecks, EmptyFoldersAreRefusedWithTheirMessages) {
         const char* name;
         bool withSource;
         bool withDestination;
-        QString message;
+        std::string message;
     };
     const Row rows[] = {
-        {"neither", false, false, QStringLiteral("コピー元のディレクトリを正しく設定して下さい。")},
-        {"no source", false, true,
-         QStringLiteral("コピー元のディレクトリを正しく設定して下さい。")},
+        {"neither", false, false, std::string("コピー元のディレクトリを正しく設定して下さい。")},
+        {"no source", false, true, std::string("コピー元のディレクトリを正しく設定して下さい。")},
         {"no destination", true, false,
-         QStringLiteral("コピー先のディレクトリを正しく設定して下さい。")},
+         std::string("コピー先のディレクトリを正しく設定して下さい。")},
     };
     MakeDir(scratch.Path() + "/out");
     for (const Row& row : rows) {
@@ -102,11 +100,10 @@ TEST_F(ExecuteChecks, SourceWithoutBaseFileIsRefusedEvenForNewCreation) {
     driver.Prompts().AnswerYes();
     Execute(driver);
 
-    EXPECT_EQ(
-        driver.Prompts().Messages(),
-        (std::vector<RecordedMessage>{
-            kConfirmStart,
-            Notice(QStringLiteral("コピー元ディレクトリにZelmoraのファイルがありません。"))}));
+    EXPECT_EQ(driver.Prompts().Messages(),
+              (std::vector<RecordedMessage>{
+                  kConfirmStart,
+                  Notice(std::string("コピー元ディレクトリにZelmoraのファイルがありません。"))}));
     EXPECT_EQ(Tree(), before);
 }
 
@@ -119,25 +116,24 @@ TEST_F(ExecuteChecks, SameFolderInAnyWrittenFormIsRefused) {
     MakeDir(source + "/sub");
     MakeDir(scratch.Path() + "/DATA");
     struct Row {
-        std::string dataPath;  // the source as the environment file gives it
-        QString destination;   // the picked destination
-        QString newDir;        // typed into the new-directory field
+        std::string dataPath;     // the source as the environment file gives it
+        std::string destination;  // the picked destination
+        std::string newDir;       // typed into the new-directory field
     };
-    const QString parent = scratch.Child("data");
+    const std::string parent = scratch.Child("data");
     const Row rows[] = {
-        {source + "/", QString::fromStdString(source), {}},
-        {source, QString::fromStdString(source + "/"), {}},
-        {source + "/", QString::fromStdString(source + "//"), {}},
-        {source + "/", parent, QStringLiteral("2019")},
-        {source, parent, QStringLiteral("2019")},
+        {source + "/", std::string(source), {}},
+        {source, std::string(source + "/"), {}},
+        {source + "/", std::string(source + "//"), {}},
+        {source + "/", parent, std::string("2019")},
+        {source, parent, std::string("2019")},
         {source + "/", scratch.Child("link"), {}},
-        {source + "/", QString::fromStdString(source + "/sub/.."), {}},
+        {source + "/", std::string(source + "/sub/.."), {}},
         {scratch.Path() + "/data/", scratch.Child("DATA"), {}},
-        {source + "/", QStringLiteral("/"), {}},
+        {source + "/", std::string("/"), {}},
     };
     for (const Row& row : rows) {
-        const std::string label = row.dataPath + " -> " + row.destination.toStdString() + " + " +
-                                  row.newDir.toStdString();
+        const std::string label = row.dataPath + " -> " + row.destination + " + " + row.newDir;
         if (row.dataPath == scratch.Path() + "/data/") {
             MakeDataFolder(row.dataPath);
         }
@@ -160,7 +156,7 @@ TEST_F(ExecuteChecks, NoToTheNewDirectoryQuestionCancelsTheRequest) {
     MakeDir(scratch.Path() + "/out");
     DialogDriver driver(source + "/");
     driver.PickDestination(scratch.Child("out"));
-    driver.Type(IDC_EDIT_NEWDIR, QStringLiteral("2020"));
+    driver.Type(IDC_EDIT_NEWDIR, std::string("2020"));
     const std::vector<std::string> before = Tree();
     driver.Prompts().AnswerYes();
     driver.Prompts().AnswerNo();
@@ -174,15 +170,15 @@ TEST_F(ExecuteChecks, NoToTheNewDirectoryQuestionCancelsTheRequest) {
 TEST_F(ExecuteChecks, NewDirectoryThatCannotBeCreatedIsReportedAndNothingIsWritten) {
     WriteBytes(scratch.Path() + "/taken", "a file, not a folder\r\n");
     struct Row {
-        QString base;
-        QString newDir;
-        QString reason;
+        std::string base;
+        std::string newDir;
+        std::string reason;
     };
     const Row rows[] = {
-        {scratch.Child("missing"), QStringLiteral("2020"),
-         QStringLiteral("親のディレクトリがありません。")},
-        {QString::fromStdString(scratch.Path()), QStringLiteral("taken"),
-         QStringLiteral("同じ名前のファイルがあります。")},
+        {scratch.Child("missing"), std::string("2020"),
+         std::string("親のディレクトリがありません。")},
+        {std::string(scratch.Path()), std::string("taken"),
+         std::string("同じ名前のファイルがあります。")},
     };
     for (const Row& row : rows) {
         DialogDriver driver(source + "/");
@@ -192,14 +188,14 @@ TEST_F(ExecuteChecks, NewDirectoryThatCannotBeCreatedIsReportedAndNothingIsWritt
         driver.Prompts().AnswerYes(2);
         Execute(driver);
 
-        const QString created = row.base + QLatin1Char('/') + row.newDir + QLatin1Char('/');
+        const std::string created = row.base + '/' + row.newDir + '/';
         EXPECT_EQ(driver.Prompts().Messages(),
                   (std::vector<RecordedMessage>{
                       kConfirmStart, kConfirmNewDir,
-                      Notice(QStringLiteral("新規ディレクトリを作成できませんでした。\n") +
-                             created + QLatin1Char('\n') + row.reason)}))
-            << created.toStdString();
-        EXPECT_EQ(Tree(), before) << created.toStdString();
+                      Notice(std::string("新規ディレクトリを作成できませんでした。\n") + created +
+                             '\n' + row.reason)}))
+            << created;
+        EXPECT_EQ(Tree(), before) << created;
     }
 }
 
@@ -208,12 +204,11 @@ TEST_F(ExecuteChecks, ExistingNewDirectoryIsUsedAsItIs) {
     WriteBytes(scratch.Path() + "/out/2020/KEEP.TXT", "kept\r\n");
     DialogDriver driver(source + "/");
     driver.PickDestination(scratch.Child("out"));
-    driver.Type(IDC_EDIT_NEWDIR, QStringLiteral("2020"));
+    driver.Type(IDC_EDIT_NEWDIR, std::string("2020"));
     driver.Prompts().AnswerYes(2);
     Execute(driver);
 
-    EXPECT_EQ(driver.Prompts().Messages().back(),
-              Notice(QStringLiteral("新規作成が終了しました。")));
+    EXPECT_EQ(driver.Prompts().Messages().back(), Notice(std::string("新規作成が終了しました。")));
     EXPECT_EQ(FolderContents(scratch.Path() + "/out/2020"),
               (std::map<std::string, std::string>{
                   {"KEEP.TXT", "kept\r\n"}, {"zelbas00.dat", SampleBaseFile(kSampleTitleSjis)}}));
@@ -222,19 +217,19 @@ TEST_F(ExecuteChecks, ExistingNewDirectoryIsUsedAsItIs) {
 // Separators are looked for character by character: characters whose
 // Shift-JIS second byte is 0x5C are names like any other.
 TEST_F(ExecuteChecks, NewDirectoryNameIsRefusedForEachSeparatorItHolds) {
-    const auto refusal = [](QChar found) {
-        return Notice(QStringLiteral("新規に作成できるディレクトリは１階層までです。\n"
-                                     "新規ディレクトリ名に'") +
-                      found + QStringLiteral("'は使用できません。"));
+    const auto refusal = [](char found) {
+        return Notice(std::string("新規に作成できるディレクトリは１階層までです。\n"
+                                  "新規ディレクトリ名に'") +
+                      found + std::string("'は使用できません。"));
     };
     struct Row {
-        QString newDir;
+        std::string newDir;
         std::vector<RecordedMessage> refusals;
     };
     const Row rows[] = {
-        {QStringLiteral("a\\b"), {refusal(QLatin1Char('\\'))}},
-        {QStringLiteral("a/b"), {refusal(QLatin1Char('/'))}},
-        {QStringLiteral("a\\b/c"), {refusal(QLatin1Char('\\')), refusal(QLatin1Char('/'))}},
+        {std::string("a\\b"), {refusal('\\')}},
+        {std::string("a/b"), {refusal('/')}},
+        {std::string("a\\b/c"), {refusal('\\'), refusal('/')}},
     };
     MakeDir(scratch.Path() + "/out");
     for (const Row& row : rows) {
@@ -247,8 +242,8 @@ TEST_F(ExecuteChecks, NewDirectoryNameIsRefusedForEachSeparatorItHolds) {
 
         std::vector<RecordedMessage> expected{kConfirmStart};
         expected.insert(expected.end(), row.refusals.begin(), row.refusals.end());
-        EXPECT_EQ(driver.Prompts().Messages(), expected) << row.newDir.toStdString();
-        EXPECT_EQ(Tree(), before) << row.newDir.toStdString();
+        EXPECT_EQ(driver.Prompts().Messages(), expected) << row.newDir;
+        EXPECT_EQ(Tree(), before) << row.newDir;
     }
 }
 
@@ -256,13 +251,13 @@ TEST_F(ExecuteChecks, NewDirectoryNamedWithKanjiEndingIn5CIsCreated) {
     MakeDir(scratch.Path() + "/out");
     DialogDriver driver(source + "/");
     driver.PickDestination(scratch.Child("out"));
-    driver.Type(IDC_EDIT_NEWDIR, QStringLiteral("十表ソ"));
+    driver.Type(IDC_EDIT_NEWDIR, std::string("十表ソ"));
     driver.Prompts().AnswerYes(2);
     Execute(driver);
 
     EXPECT_EQ(driver.Prompts().Messages(),
               (std::vector<RecordedMessage>{kConfirmStart, kConfirmNewDir,
-                                            Notice(QStringLiteral("新規作成が終了しました。"))}));
+                                            Notice(std::string("新規作成が終了しました。"))}));
     EXPECT_EQ(ReadBytes(scratch.Path() + "/out/十表ソ/zelbas00.dat"),
               SampleBaseFile(kSampleTitleSjis));
 }
@@ -271,33 +266,33 @@ TEST_F(ExecuteChecks, NewDirectoryNamedWithKanjiEndingIn5CIsCreated) {
 // new directory is asked for or created.
 TEST_F(ExecuteChecks, TitleThatShiftJisCannotHoldIsRefusedBeforeAnythingIsWritten) {
     const RecordedMessage refusal =
-        Notice(QStringLiteral("コピー先のタイトルに使用できない文字「é」があります。\n"
-                              "別の文字に置き換えて下さい。"));
+        Notice(std::string("コピー先のタイトルに使用できない文字「é」があります。\n"
+                           "別の文字に置き換えて下さい。"));
     const struct {
-        QString destination;
-        QString newDir;
+        std::string destination;
+        std::string newDir;
         RecordedMessage first;
     } rows[] = {
-        {scratch.Child("out"), QStringLiteral("2020"), refusal},
-        {QString::fromStdString(source), {}, kSameFolder},
-        {scratch.Child("out"), QStringLiteral("a/b"),
-         Notice(QStringLiteral("新規に作成できるディレクトリは１階層までです。\n"
-                               "新規ディレクトリ名に'/'は使用できません。"))},
+        {scratch.Child("out"), std::string("2020"), refusal},
+        {std::string(source), {}, kSameFolder},
+        {scratch.Child("out"), std::string("a/b"),
+         Notice(std::string("新規に作成できるディレクトリは１階層までです。\n"
+                            "新規ディレクトリ名に'/'は使用できません。"))},
     };
     MakeDir(scratch.Path() + "/out");
     for (const auto& row : rows) {
         DialogDriver driver(source + "/");
         driver.PickDestination(row.destination);
         driver.Type(IDC_EDIT_NEWDIR, row.newDir);
-        driver.Replace(IDC_EDIT_DST_TITLE, QStringLiteral("Café 2020"));
+        driver.Replace(IDC_EDIT_DST_TITLE, std::string("Café 2020"));
         const std::vector<std::string> before = Tree();
         driver.Prompts().AnswerYes();
         Execute(driver);
 
         EXPECT_EQ(driver.Prompts().Messages(),
                   (std::vector<RecordedMessage>{kConfirmStart, row.first}))
-            << row.newDir.toStdString();
-        EXPECT_EQ(Tree(), before) << row.newDir.toStdString();
+            << row.newDir;
+        EXPECT_EQ(Tree(), before) << row.newDir;
     }
 }
 
@@ -305,20 +300,20 @@ TEST_F(ExecuteChecks, TitleThatShiftJisCannotHoldIsRefusedBeforeAnythingIsWritte
 // those that decode to nothing Shift-JIS maps back; an edited one is encoded
 // afresh, the forms input methods give for 〜−‖—¢£¬ included.
 TEST_F(ExecuteChecks, TitleIsWrittenAsReadUnlessEdited) {
-    const QString undecoded(1, QChar::ReplacementCharacter);
+    const std::string undecoded = "\uFFFD";
     const struct {
         std::string read;
-        QString shown;
-        QString edited;  // empty: left as shown
+        std::string shown;
+        std::string edited;  // empty: left as shown
         std::string written;
     } rows[] = {
         {"\x80", undecoded, {}, "\x80"},
-        {"\xA0\xFD\xFE\xFF", undecoded.repeated(4), {}, "\xA0\xFD\xFE\xFF"},
-        {"\xEE\xE0", QStringLiteral("髙"), {}, "\xEE\xE0"},
-        {"ab\x82", QStringLiteral("ab") + undecoded, {}, "ab\x82"},
-        {std::string(50, '\x80'), undecoded.repeated(50), {}, std::string(50, '\x80')},
-        {kSampleTitleSjis, QStringLiteral("２０１９年度　本校データ"),
-         QStringLiteral("令和8年度〜−‖—¢£¬"),
+        {"\xA0\xFD\xFE\xFF", undecoded + undecoded + undecoded + undecoded, {}, "\xA0\xFD\xFE\xFF"},
+        {"\xEE\xE0", std::string("髙"), {}, "\xEE\xE0"},
+        {"ab\x82", std::string("ab") + undecoded, {}, "ab\x82"},
+        {std::string(50, '\x80'), Repeated(undecoded, 50), {}, std::string(50, '\x80')},
+        {kSampleTitleSjis, std::string("２０１９年度　本校データ"),
+         std::string("令和8年度〜−‖—¢£¬"),
          "\x97\xdf\x98\x61"
          "8"
          "\x94\x4e\x93\x78\x81\x60\x81\x7c\x81\x61\x81\x5c\x81\x91\x81\x92\x81\xca"},
@@ -330,16 +325,16 @@ TEST_F(ExecuteChecks, TitleIsWrittenAsReadUnlessEdited) {
         MakeDataFolder(from, row.read);
         MakeDir(out);
         DialogDriver driver(from + "/");
-        driver.PickDestination(QString::fromStdString(out));
-        EXPECT_EQ(driver.Edit(IDC_EDIT_SRC_TITLE)->text(), row.shown) << from;
-        if (!row.edited.isEmpty()) {
+        driver.PickDestination(std::string(out));
+        EXPECT_EQ(driver.Text(IDC_EDIT_SRC_TITLE), row.shown) << from;
+        if (!row.edited.empty()) {
             driver.Replace(IDC_EDIT_DST_TITLE, row.edited);
         }
         driver.Prompts().AnswerYes();
         Execute(driver);
 
         EXPECT_EQ(driver.Prompts().Messages().back(),
-                  Notice(QStringLiteral("新規作成が終了しました。")))
+                  Notice(std::string("新規作成が終了しました。")))
             << from;
         EXPECT_EQ(ReadBytes(out + "/zelbas00.dat"), SampleBaseFile(row.written)) << from;
     }
@@ -350,10 +345,10 @@ TEST_F(ExecuteChecks, NewCreationWritesOnlyTheBaseFileWithTheTitleShown) {
     MakeDir(out);
     WriteBytes(out + "/ZELCODB0.DAT", "old master\r\n");
     DialogDriver driver(source + "/");
-    driver.PickDestination(QString::fromStdString(out));
+    driver.PickDestination(std::string(out));
     // 25 double-byte characters: the whole 50-byte limit.
     driver.Replace(IDC_EDIT_DST_TITLE,
-                   QStringLiteral("令和二年度　第一学年から第三学年の全生徒基本データ"));
+                   std::string("令和二年度　第一学年から第三学年の全生徒基本データ"));
     driver.Prompts().AnswerYes();
     Execute(driver);
 
@@ -361,8 +356,7 @@ TEST_F(ExecuteChecks, NewCreationWritesOnlyTheBaseFileWithTheTitleShown) {
         "\x97\xdf\x98\x61\x93\xf1\x94\x4e\x93\x78\x81\x40\x91\xe6\x88\xea\x8a\x77\x94\x4e"
         "\x82\xa9\x82\xe7\x91\xe6\x8e\x4f\x8a\x77\x94\x4e\x82\xcc\x91\x53\x90\xb6\x93\x6b"
         "\x8a\xee\x96\x7b\x83\x66\x81\x5b\x83\x5e";
-    EXPECT_EQ(driver.Prompts().Messages().back(),
-              Notice(QStringLiteral("新規作成が終了しました。")));
+    EXPECT_EQ(driver.Prompts().Messages().back(), Notice(std::string("新規作成が終了しました。")));
     EXPECT_EQ(FolderContents(out),
               (std::map<std::string, std::string>{{"ZELCODB0.DAT", "old master\r\n"},
                                                   {"zelbas00.dat", SampleBaseFile(titleSjis)}}));
@@ -373,41 +367,40 @@ TEST_F(ExecuteChecks, ReadBackPastALimitStopsTheRequestAfterItsMessage) {
     DialogDriver driver(source + "/");
     driver.PickDestination(scratch.Child("out"));
     // 51 bytes, set as the program would set it: typing cannot get past 50.
-    QLineEdit* title = driver.Edit(IDC_EDIT_DST_TITLE);
-    title->setText(QString(51, QLatin1Char('x')));
+    driver.Dialog().SetDlgItemText(IDC_EDIT_DST_TITLE, std::string(51, 'x'));
     const std::vector<std::string> before = Tree();
     driver.Prompts().AnswerYes();
     Execute(driver);
 
     ASSERT_EQ(driver.Prompts().Messages().size(), 2U);
     const RecordedMessage& refusal = driver.Prompts().Messages()[1];
-    EXPECT_EQ(refusal.caption, QCoreApplication::applicationName());
-    EXPECT_TRUE(refusal.text.contains(QStringLiteral("50バイト"))) << refusal.text.toStdString();
+    EXPECT_EQ(refusal.caption, ApplicationName());
+    EXPECT_NE(refusal.text.find("50バイト"), std::string::npos) << refusal.text;
     EXPECT_EQ(refusal.icon, MessageIcon::kWarning);
-    EXPECT_EQ(driver.Dialog().focusWidget(), title);
-    EXPECT_EQ(title->selectedText(), title->text());
+    EXPECT_EQ(FocusedItem(driver.Dialog()), IDC_EDIT_DST_TITLE);
+    EXPECT_EQ(SelectedText(driver.Dialog(), IDC_EDIT_DST_TITLE), std::string(51, 'x'));
     EXPECT_EQ(Tree(), before);
 }
 
 TEST_F(ExecuteChecks, DestinationPastItsLimitIsQuietWhileTypingAndRefusedByExecute) {
-    const QString longBase = QStringLiteral("/") + QString(250, QLatin1Char('d'));
+    const std::string longBase = std::string("/") + std::string(250, 'd');
     DialogDriver driver(source + "/");
     driver.PickDestination(longBase);
-    driver.Type(IDC_EDIT_NEWDIR, QStringLiteral("2020abcd"));
+    driver.Type(IDC_EDIT_NEWDIR, std::string("2020abcd"));
 
-    EXPECT_EQ(driver.Edit(IDC_EDIT_DST_DIR)->text(), longBase + QStringLiteral("/2020abcd"));
-    EXPECT_EQ(driver.Edit(IDC_EDIT_NEWDIR)->text(), QStringLiteral("2020abcd"));
+    EXPECT_EQ(driver.Text(IDC_EDIT_DST_DIR), longBase + std::string("/2020abcd"));
+    EXPECT_EQ(driver.Text(IDC_EDIT_NEWDIR), std::string("2020abcd"));
     EXPECT_TRUE(driver.Prompts().Messages().empty()) << "no message while typing";
     // The title, read back after the destination, is too long as well: the
     // destination is the one reported.
-    driver.Edit(IDC_EDIT_DST_TITLE)->setText(QString(51, QLatin1Char('x')));
+    driver.Dialog().SetDlgItemText(IDC_EDIT_DST_TITLE, std::string(51, 'x'));
 
     const std::vector<std::string> before = Tree();
     driver.Prompts().AnswerYes();
     Execute(driver);
     ASSERT_EQ(driver.Prompts().Messages().size(), 2U);
-    EXPECT_TRUE(driver.Prompts().Messages()[1].text.contains(QStringLiteral("256バイト")));
-    EXPECT_EQ(driver.Dialog().focusWidget(), driver.Edit(IDC_EDIT_DST_DIR));
+    EXPECT_NE(driver.Prompts().Messages()[1].text.find("256バイト"), std::string::npos);
+    EXPECT_EQ(FocusedItem(driver.Dialog()), IDC_EDIT_DST_DIR);
     EXPECT_EQ(Tree(), before);
 }
 
@@ -424,25 +417,29 @@ TEST_F(ExecuteChecks, FailuresOfSingleFilesAreListedUnderTheCompletionMessage) {
         MakeDir(out + "/" + name);
     }
     DialogDriver driver(source + "/");
-    driver.PickDestination(QString::fromStdString(out));
+    driver.PickDestination(std::string(out));
     driver.Click(IDC_RADIO_CARRYOVER);
     driver.Prompts().AnswerYes();
     Execute(driver);
 
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the wait cursor is gone";
+    EXPECT_FALSE(WaitCursorShown()) << "the wait cursor is gone";
     ASSERT_EQ(driver.Prompts().Messages().size(), 2U);
     const RecordedMessage& done = driver.Prompts().Messages()[1];
     EXPECT_EQ(done.icon, MessageIcon::kWarning);
-    const QStringList lines = done.text.split(QLatin1Char('\n'));
-    ASSERT_EQ(lines.size(), 1 + 1 + 1 + 10 + 1) << done.text.toStdString();
-    EXPECT_EQ(lines[0], QStringLiteral("次年度繰り越しが終了しました。"));
-    EXPECT_EQ(lines[1], QString());
-    EXPECT_EQ(lines[2], QStringLiteral("次のファイルは作成できませんでした。"));
-    for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(lines[3 + i],
-                  QString::fromStdString(blocked[i]) + QStringLiteral("：作成できません"));
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start <= done.text.size();) {
+        const std::size_t end = std::min(done.text.find('\n', start), done.text.size());
+        lines.push_back(done.text.substr(start, end - start));
+        start = end + 1;
     }
-    EXPECT_EQ(lines.back(), QStringLiteral("ほか2件"));
+    ASSERT_EQ(lines.size(), 1 + 1 + 1 + 10 + 1) << done.text;
+    EXPECT_EQ(lines[0], std::string("次年度繰り越しが終了しました。"));
+    EXPECT_EQ(lines[1], std::string());
+    EXPECT_EQ(lines[2], std::string("次のファイルは作成できませんでした。"));
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(lines[3 + i], std::string(blocked[i]) + std::string("：作成できません"));
+    }
+    EXPECT_EQ(lines.back(), std::string("ほか2件"));
     EXPECT_EQ(ReadBytes(out + "/zelbas00.dat"), SampleBaseFile(kSampleTitleSjis))
         << "the other files are still written";
 }
@@ -463,14 +460,13 @@ TEST(FailureList, EachFailureIsListedWithItsReason) {
         {FileStatus::kDiskFull, "ディスクの空き容量が足りません"},
         {FileStatus::kFolderUnreadable, "フォルダの内容を読み込めません"},
     };
-    QString expected = QStringLiteral("次のファイルは作成できませんでした。");
+    std::string expected = std::string("次のファイルは作成できませんでした。");
     int n = 0;
     for (const auto& [status, reason] : rows) {
         const std::string name = "ZEL" + std::to_string(n++) + ".DAT";
         report.files.push_back(FileResult{name, status});
         if (reason != nullptr) {
-            expected += QStringLiteral("\n%1：%2")
-                            .arg(QString::fromStdString(name), QString::fromUtf8(reason));
+            expected += "\n" + name + "：" + reason;
         }
     }
     EXPECT_EQ(DescribeFailures(report), expected);
@@ -486,7 +482,7 @@ TEST_F(ExecuteChecks, AbsentOptionalFilesAreNoFailures) {
 
     EXPECT_EQ(driver.Prompts().Messages(),
               (std::vector<RecordedMessage>{
-                  kConfirmStart, Notice(QStringLiteral("次年度繰り越しが終了しました。"))}));
+                  kConfirmStart, Notice(std::string("次年度繰り越しが終了しました。"))}));
 }
 
 }  // namespace

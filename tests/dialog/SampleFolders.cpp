@@ -21,8 +21,8 @@ ScratchFolder::~ScratchFolder() {
     fs::remove_all(m_path, ignored);
 }
 
-QString ScratchFolder::Child(const std::string& name) const {
-    return QString::fromStdString(m_path + "/" + name);
+std::string ScratchFolder::Child(const std::string& name) const {
+    return std::string(m_path + "/" + name);
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
@@ -102,4 +102,12 @@ std::string WithCrLf(const std::string& content) {
         out += content[i];
     }
     return out;
+}
+
+std::string Repeated(const std::string& text, int times) {
+    std::string result;
+    for (int i = 0; i < times; ++i) {
+        result += text;
+    }
+    return result;
 }

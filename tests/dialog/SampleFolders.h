@@ -2,7 +2,6 @@
 // in it, with helpers to read back what the dialog wrote.
 #pragma once
 
-#include <QString>
 #include <map>
 #include <string>
 #include <vector>
@@ -20,7 +19,7 @@ class ScratchFolder {
     const std::string& Path() const { return m_path; }
 
     // Path() + "/" + name, as text for the dialog.
-    QString Child(const std::string& name) const;
+    std::string Child(const std::string& name) const;
 
   private:
     std::string m_path;
@@ -50,3 +49,6 @@ void MakeDataFolder(const std::string& folder, const std::string& titleSjis = kS
 
 // content with every lone LF turned into CR LF, as a text-mode copy writes it.
 std::string WithCrLf(const std::string& content);
+
+// text written times times over.
+std::string Repeated(const std::string& text, int times);

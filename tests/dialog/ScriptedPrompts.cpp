@@ -20,10 +20,6 @@ void ScriptedPrompts::AnswerNo() {
     m_answers.push_back(MessageAnswer::kNo);
 }
 
-void ScriptedPrompts::ChooseFolder(const QString& path) {
-    ChooseFolder(path.toStdString());
-}
-
 void ScriptedPrompts::ChooseFolder(std::string bytes) {
     m_folders.push_back(FolderChoice{kBrowseChosen, std::move(bytes)});
 }
@@ -41,15 +37,15 @@ void ScriptedPrompts::Clear() {
     m_browserPrompts.clear();
 }
 
-MessageAnswer ScriptedPrompts::ShowMessage(QWidget* owner, const QString& caption,
-                                           const QString& text, MessageIcon icon,
+MessageAnswer ScriptedPrompts::ShowMessage(const CDialog* owner, const std::string& caption,
+                                           const std::string& text, MessageIcon icon,
                                            MessageButtons buttons) {
     m_messages.push_back(RecordedMessage{owner != nullptr, caption, text, icon, buttons});
     if (buttons == MessageButtons::kOk) {
         return MessageAnswer::kOk;
     }
     if (m_answers.empty()) {
-        ADD_FAILURE() << "unscripted question: " << text.toStdString();
+        ADD_FAILURE() << "unscripted question: " << text;
         return MessageAnswer::kNo;
     }
     const MessageAnswer answer = m_answers.front();
@@ -57,10 +53,11 @@ MessageAnswer ScriptedPrompts::ShowMessage(QWidget* owner, const QString& captio
     return answer;
 }
 
-int ScriptedPrompts::BrowseFolder(QWidget* /*owner*/, const QString& prompt, std::string& path) {
+int ScriptedPrompts::BrowseFolder(const CDialog* /*owner*/, const std::string& prompt,
+                                  std::string& path) {
     m_browserPrompts.push_back(prompt);
     if (m_folders.empty()) {
-        ADD_FAILURE() << "unscripted folder browser: " << prompt.toStdString();
+        ADD_FAILURE() << "unscripted folder browser: " << prompt;
         return kBrowseCancelled;
     }
     const FolderChoice choice = m_folders.front();
@@ -71,24 +68,24 @@ int ScriptedPrompts::BrowseFolder(QWidget* /*owner*/, const QString& prompt, std
     return choice.result;
 }
 
-RecordedMessage Question(const QString& text) {
-    return RecordedMessage{true, QStringLiteral("ファイルユーティリティ"), text,
+RecordedMessage Question(const std::string& text) {
+    return RecordedMessage{true, std::string("ファイルユーティリティ"), text,
                            MessageIcon::kQuestion, MessageButtons::kYesNo};
 }
 
-RecordedMessage Notice(const QString& text) {
-    return RecordedMessage{true, QStringLiteral("ファイルユーティリティ"), text,
+RecordedMessage Notice(const std::string& text) {
+    return RecordedMessage{true, std::string("ファイルユーティリティ"), text,
                            MessageIcon::kInformation, MessageButtons::kOk};
 }
 
-RecordedMessage Warning(const QString& text) {
-    return RecordedMessage{true, QStringLiteral("ファイルユーティリティ"), text,
-                           MessageIcon::kWarning, MessageButtons::kOk};
+RecordedMessage Warning(const std::string& text) {
+    return RecordedMessage{true, std::string("ファイルユーティリティ"), text, MessageIcon::kWarning,
+                           MessageButtons::kOk};
 }
 
 // Lets gtest print messages readably when a comparison fails.
 void PrintTo(const RecordedMessage& message, std::ostream* out) {
-    *out << "{" << message.caption.toStdString() << " | " << message.text.toStdString()
-         << " | icon " << static_cast<int>(message.icon) << " | buttons "
-         << static_cast<int>(message.buttons) << " | owner " << message.hasOwner << "}";
+    *out << "{" << message.caption << " | " << message.text << " | icon "
+         << static_cast<int>(message.icon) << " | buttons " << static_cast<int>(message.buttons)
+         << " | owner " << message.hasOwner << "}";
 }

@@ -3,7 +3,6 @@
 // dialogs without a user.
 #pragma once
 
-#include <QString>
 #include <deque>
 #include <ostream>
 #include <string>
@@ -13,8 +12,8 @@
 
 struct RecordedMessage {
     bool hasOwner;
-    QString caption;
-    QString text;
+    std::string caption;
+    std::string text;
     MessageIcon icon;
     MessageButtons buttons;
 
@@ -37,30 +36,30 @@ class ScriptedPrompts final : public Prompts {
     // Queues the answers to the next Yes/No questions and folder browsers.
     void AnswerYes(int times = 1);
     void AnswerNo();
-    void ChooseFolder(const QString& path);  // path in UTF-8
-    void ChooseFolder(std::string bytes);
+    void ChooseFolder(std::string path);  // the engine's folder text
     void ChooseItemWithoutPath();
     void CancelBrowser();
 
     const std::vector<RecordedMessage>& Messages() const { return m_messages; }
-    const std::vector<QString>& BrowserPrompts() const { return m_browserPrompts; }
+    const std::vector<std::string>& BrowserPrompts() const { return m_browserPrompts; }
     void Clear();
 
     // True when every queued answer was used.
     bool ScriptUsedUp() const { return m_answers.empty() && m_folders.empty(); }
 
-    MessageAnswer ShowMessage(QWidget* owner, const QString& caption, const QString& text,
-                              MessageIcon icon, MessageButtons buttons) override;
-    int BrowseFolder(QWidget* owner, const QString& prompt, std::string& path) override;
+    MessageAnswer ShowMessage(const CDialog* owner, const std::string& caption,
+                              const std::string& text, MessageIcon icon,
+                              MessageButtons buttons) override;
+    int BrowseFolder(const CDialog* owner, const std::string& prompt, std::string& path) override;
 
   private:
     std::deque<MessageAnswer> m_answers;
     std::deque<FolderChoice> m_folders;
     std::vector<RecordedMessage> m_messages;
-    std::vector<QString> m_browserPrompts;
+    std::vector<std::string> m_browserPrompts;
 };
 
 // Messages of the main dialog, as the tests expect them.
-RecordedMessage Question(const QString& text);
-RecordedMessage Notice(const QString& text);
-RecordedMessage Warning(const QString& text);
+RecordedMessage Question(const std::string& text);
+RecordedMessage Notice(const std::string& text);
+RecordedMessage Warning(const std::string& text);

@@ -2,8 +2,6 @@
 // the main dialog opens and on which folder.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QLineEdit>
 #include <filesystem>
 
 #include "DialogDriver.h"
@@ -30,11 +28,11 @@ TEST(Startup, WithoutEnvironmentFileShowsTheFamilyMessageAndNoDialog) {
     ScratchFolder scratch;
     ScriptedPrompts prompts;
     InFolder here(scratch.Path());
-    const bool opened = WithModalDialog([] { CFileUtilityApp().InitInstance(); }, [](QWidget*) {});
+    const bool opened = WithModalDialog([] { CFileUtilityApp().InitInstance(); }, [](CDialog&) {});
     EXPECT_FALSE(opened) << "the main dialog must not open";
     EXPECT_EQ(prompts.Messages(), (std::vector<RecordedMessage>{RecordedMessage{
-                                      false, QStringLiteral("Zelmora メニュー"),
-                                      QStringLiteral("zeldefs8.envが見つかりません。"),
+                                      false, std::string("Zelmora メニュー"),
+                                      std::string("zeldefs8.envが見つかりません。"),
                                       MessageIcon::kInformation, MessageButtons::kOk}}));
 }
 
@@ -46,25 +44,20 @@ TEST(Startup, WithEnvironmentFileOpensTheMainDialogOnItsFolder) {
     ScriptedPrompts prompts;
     InFolder here(scratch.Path());
 
-    QString shownFolder, shownTitle;
+    std::string shownFolder, shownTitle;
     bool isMainDialog = false;
-    const bool opened = WithModalDialog(
-        [] { CFileUtilityApp().InitInstance(); },
-        [&](QWidget* modal) {
-            auto* dialog = qobject_cast<CFileUtilityDlg*>(modal);
-            isMainDialog = dialog != nullptr;
-            if (isMainDialog) {
-                shownFolder =
-                    qobject_cast<QLineEdit*>(dialog->GetDlgItem(IDC_EDIT_SRC_DIR))->text();
-                shownTitle =
-                    qobject_cast<QLineEdit*>(dialog->GetDlgItem(IDC_EDIT_DST_TITLE))->text();
-            }
-        });
+    const bool opened = WithModalDialog([] { CFileUtilityApp().InitInstance(); },
+                                        [&](CDialog& modal) {
+                                            isMainDialog =
+                                                dynamic_cast<CFileUtilityDlg*>(&modal) != nullptr;
+                                            shownFolder = modal.GetDlgItemText(IDC_EDIT_SRC_DIR);
+                                            shownTitle = modal.GetDlgItemText(IDC_EDIT_DST_TITLE);
+                                        });
     g_szDataPath.clear();
     EXPECT_TRUE(opened);
     EXPECT_TRUE(isMainDialog);
-    EXPECT_EQ(shownFolder, QString::fromStdString(data));
-    EXPECT_EQ(shownTitle, QStringLiteral("２０１９年度　本校データ"));
+    EXPECT_EQ(shownFolder, std::string(data));
+    EXPECT_EQ(shownTitle, std::string("２０１９年度　本校データ"));
     EXPECT_TRUE(prompts.Messages().empty());
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <string_view>
 
 class CDialog;
@@ -24,6 +25,16 @@ void PasteText(CDialog& dialog, int id, std::string_view text);
 // Presses Enter with the focus on control id / Escape in the dialog.
 void PressEnter(CDialog& dialog, int id);
 void PressEscape(CDialog& dialog);
+
+// The identifier of the control that has the keyboard focus, or 0 when none
+// of dialog's has it.
+int FocusedItem(const CDialog& dialog);
+
+// The selected part of edit id's text.
+std::string SelectedText(const CDialog& dialog, int id);
+
+// True while the wait cursor is shown.
+bool WaitCursorShown();
 
 // Runs trigger, which is expected to open a modal dialog of ours; inspect is
 // called with that dialog while it runs, and the dialog is then closed as

@@ -27,24 +27,24 @@ TEST(WholeRequest, BackupIntoNewDirectoryWritesEveryDataFileAndReportsInOrder) {
     driver.Click(IDC_BUTTON_SRC_BROWSE);
     driver.Prompts().ChooseFolder(target);
     driver.Click(IDC_BUTTON_DST_BROWSE);
-    driver.Type(IDC_EDIT_NEWDIR, QStringLiteral("2020"));
-    EXPECT_EQ(driver.Edit(IDC_EDIT_SRC_DIR)->text(), scratch.Child("データ/"));
-    EXPECT_EQ(driver.Edit(IDC_EDIT_SRC_TITLE)->text(), QStringLiteral("２０１９年度　本校データ"));
-    EXPECT_EQ(driver.Edit(IDC_EDIT_DST_DIR)->text(), scratch.Child("保存/2020"));
-    driver.Replace(IDC_EDIT_DST_TITLE, QStringLiteral("２０２０年度"));
+    driver.Type(IDC_EDIT_NEWDIR, std::string("2020"));
+    EXPECT_EQ(driver.Text(IDC_EDIT_SRC_DIR), scratch.Child("データ/"));
+    EXPECT_EQ(driver.Text(IDC_EDIT_SRC_TITLE), std::string("２０１９年度　本校データ"));
+    EXPECT_EQ(driver.Text(IDC_EDIT_DST_DIR), scratch.Child("保存/2020"));
+    driver.Replace(IDC_EDIT_DST_TITLE, std::string("２０２０年度"));
     driver.Click(IDC_RADIO_BACKUP);
     driver.Prompts().AnswerYes(2);
     driver.Click(IDOK);
 
     EXPECT_EQ(driver.Prompts().BrowserPrompts(),
-              (std::vector<QString>{
-                  QStringLiteral("Zelmoraのデータのあるフォルダを選択してください。"),
-                  QStringLiteral("Zelmoraのデータを作成するフォルダを選択してください。")}));
+              (std::vector<std::string>{
+                  std::string("Zelmoraのデータのあるフォルダを選択してください。"),
+                  std::string("Zelmoraのデータを作成するフォルダを選択してください。")}));
     EXPECT_EQ(driver.Prompts().Messages(),
               (std::vector<RecordedMessage>{
-                  Question(QStringLiteral("ファイルを作成してもよろしいですか。")),
-                  Question(QStringLiteral("新規にディレクトリを作成してもよろしいですか。")),
-                  Notice(QStringLiteral("バックアップが終了しました。")),
+                  Question(std::string("ファイルを作成してもよろしいですか。")),
+                  Question(std::string("新規にディレクトリを作成してもよろしいですか。")),
+                  Notice(std::string("バックアップが終了しました。")),
               }));
     EXPECT_TRUE(driver.Prompts().ScriptUsedUp());
 
@@ -56,7 +56,7 @@ TEST(WholeRequest, BackupIntoNewDirectoryWritesEveryDataFileAndReportsInOrder) {
     }
     EXPECT_EQ(FolderContents(target + "/2020"), expected);
     EXPECT_EQ(FolderContents(source), sourceBefore) << "the source must stay as it was";
-    EXPECT_TRUE(driver.Dialog().isVisible()) << "the dialog stays open for the next request";
+    EXPECT_TRUE(driver.Dialog().IsOpen()) << "the dialog stays open for the next request";
 }
 
 }  // namespace

@@ -14,21 +14,20 @@
 #include <filesystem>
 #include <set>
 
-#include "DialogDriver.h"
+#include "QtModal.h"
 #include "SampleFolders.h"
-#include "platform/FolderBrowser.h"
-#include "platform/QtPrompts.h"
+#include "platform/qt/FolderBrowser.h"
+#include "platform/qt/QtPrompts.h"
 
 namespace {
 
 // The texts of the buttons of the message box shown for buttons.
 QStringList ButtonTexts(MessageButtons buttons) {
     QStringList texts;
-    WithModalDialog(
+    WithModalWidget(
         [buttons] {
-            QtPrompts().ShowMessage(nullptr, QStringLiteral("ファイルユーティリティ"),
-                                    QStringLiteral("実行しますか？"), MessageIcon::kQuestion,
-                                    buttons);
+            QtPrompts().ShowMessage(nullptr, "ファイルユーティリティ", "実行しますか？",
+                                    MessageIcon::kQuestion, buttons);
         },
         [&texts](QWidget* modal) {
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
@@ -226,13 +225,14 @@ TEST_F(BrowserHome, APickThroughThePromptsGivesTheFoldersBytesAndLeavesNoFileBeh
         std::string path = untouched;
         int result = 0;
         QString prompt;
-        WithModalDialog([&] { result = QtPrompts().BrowseFolder(nullptr, kPrompt, path); },
-                        [&](QWidget* modal) {
-                            prompt = modal->findChild<QLabel*>()->text();
-                            QTreeWidget* tree = TreeOf(*modal);
-                            tree->setCurrentItem(tree->topLevelItem(0)->child(5));
-                            ButtonOf(*modal, QString::fromUtf8(c.button))->click();
-                        });
+        WithModalWidget(
+            [&] { result = QtPrompts().BrowseFolder(nullptr, kPrompt.toStdString(), path); },
+            [&](QWidget* modal) {
+                prompt = modal->findChild<QLabel*>()->text();
+                QTreeWidget* tree = TreeOf(*modal);
+                tree->setCurrentItem(tree->topLevelItem(0)->child(5));
+                ButtonOf(*modal, QString::fromUtf8(c.button))->click();
+            });
         EXPECT_EQ(prompt, kPrompt);
         EXPECT_EQ(result, c.result) << c.button;
         EXPECT_EQ(path, c.path) << c.button;

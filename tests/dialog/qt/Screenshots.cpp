@@ -13,12 +13,15 @@
 #include <QFile>
 #include <QTimer>
 #include <cstdio>
+#include <type_traits>
 
 #include "SampleData.h"
 #include "app/FileUtility.h"
 #include "dialog/AboutDlg.h"
 #include "dialog/FileUtilityDlg.h"
-#include "platform/FolderBrowser.h"
+#include "platform/Application.h"
+#include "platform/qt/FolderBrowser.h"
+#include "platform/qt/QtDialogWindow.h"
 
 namespace {
 
@@ -79,54 +82,62 @@ bool SaveGrab(QWidget& window, const QString& file) {
     return true;
 }
 
-// Closes the modal window on top when it is not of type T and returns
-// nullptr, so that an unexpected message never blocks the run.
+// The window of the modal dialog on top when it is a T (a dialog of ours or
+// a widget of Qt's); otherwise closes that window, so that an unexpected
+// message never blocks the run, and returns nullptr.
 template <typename T>
-T* TopModal() {
+QWidget* TopModal() {
     QWidget* modal = QApplication::activeModalWidget();
-    T* window = qobject_cast<T*>(modal);
-    if (window == nullptr) {
-        Fail(QStringLiteral("expected %1, found %2")
-                 .arg(QString::fromUtf8(T::staticMetaObject.className()),
-                      modal != nullptr ? modal->windowTitle() : QStringLiteral("no window")));
+    const auto* ours = qobject_cast<QtDialogWindow*>(modal);
+    bool isT = false;
+    if constexpr (std::is_base_of_v<CDialog, T>) {
+        isT = ours != nullptr && dynamic_cast<T*>(&ours->Dialog()) != nullptr;
+    } else {
+        isT = qobject_cast<T*>(modal) != nullptr;
+    }
+    if (!isT) {
+        Fail(QStringLiteral("unexpected window: %1")
+                 .arg(modal != nullptr ? modal->windowTitle() : QStringLiteral("none")));
         if (modal != nullptr) {
             modal->close();
         }
+        return nullptr;
     }
-    return window;
+    return modal;
 }
 
 // Once the main dialog runs: grabs it, opens the About box through the
 // ﾊﾞｰｼﾞｮﾝ情報 handler and the destination's folder browser through its
 // 参照 handler and grabs those, then closes them all.
 void GrabDialogs(const QString& output, int& written) {
-    CFileUtilityDlg* dialog = TopModal<CFileUtilityDlg>();
-    if (dialog == nullptr) {
+    QWidget* window = TopModal<CFileUtilityDlg>();
+    if (window == nullptr) {
         return;
     }
-    written += SaveGrab(*dialog, output + QStringLiteral("/main-dialog.png")) ? 1 : 0;
+    auto& dialog = static_cast<CFileUtilityDlg&>(qobject_cast<QtDialogWindow*>(window)->Dialog());
+    written += SaveGrab(*window, output + QStringLiteral("/main-dialog.png")) ? 1 : 0;
     QTimer::singleShot(0, [&output, &written] {
-        if (CAboutDlg* about = TopModal<CAboutDlg>()) {
+        if (QWidget* about = TopModal<CAboutDlg>()) {
             written += SaveGrab(*about, output + QStringLiteral("/about-box.png")) ? 1 : 0;
             about->close();
         }
     });
-    dialog->OnVersion();
+    dialog.OnVersion();
     QTimer::singleShot(0, [&output, &written] {
-        if (FolderBrowser* browser = TopModal<FolderBrowser>()) {
+        if (QWidget* browser = TopModal<FolderBrowser>()) {
             written += SaveGrab(*browser, output + QStringLiteral("/folder-browser.png")) ? 1 : 0;
-            browser->reject();
+            browser->close();
         }
     });
-    dialog->OnBrowseDest();
-    dialog->close();
+    dialog.OnBrowseDest();
+    dialog.EndDialog(IDCANCEL);
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
+    const ApplicationScope application(argc, argv, "");
     if (argc != 2) {
         std::fprintf(stderr, "usage: dialog_screenshots <output folder>\n");
         return 1;

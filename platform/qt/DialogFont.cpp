@@ -1,4 +1,4 @@
-#include "platform/DialogFont.h"
+#include "platform/qt/DialogFont.h"
 
 #include <QFontDatabase>
 #include <QRawFont>

@@ -1,7 +1,8 @@
-#include "platform/FolderBrowser.h"
+#include "platform/qt/FolderBrowser.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,10 +15,11 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/ChildFolders.h"
-#include "platform/DialogFont.h"
-#include "platform/NewFolder.h"
 #include "platform/TextEncoding.h"
+#include "platform/qt/ChildFolders.h"
+#include "platform/qt/DialogFont.h"
+#include "platform/qt/NewFolder.h"
+#include "platform/qt/QtText.h"
 
 namespace {
 
@@ -96,12 +98,14 @@ FolderBrowser::FolderBrowser(QWidget* owner, const QString& prompt)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     const QString desktop = DesktopFolder();
-    QTreeWidgetItem* start = desktop.isEmpty()
-                                 ? nullptr
-                                 : AddTopFolder(QStringLiteral("デスクトップ"), EncodePath(desktop),
-                                                QStyle::SP_DesktopIcon);
-    QTreeWidgetItem* home = AddTopFolder(QStringLiteral("ホーム"), EncodePath(QDir::homePath()),
-                                         QStyle::SP_DirHomeIcon);
+    QTreeWidgetItem* start =
+        desktop.isEmpty()
+            ? nullptr
+            : AddTopFolder(QStringLiteral("デスクトップ"), QFile::encodeName(desktop).toStdString(),
+                           QStyle::SP_DesktopIcon);
+    QTreeWidgetItem* home =
+        AddTopFolder(QStringLiteral("ホーム"), QFile::encodeName(QDir::homePath()).toStdString(),
+                     QStyle::SP_DirHomeIcon);
     AddTopFolder(QStringLiteral("コンピューター"), "/", QStyle::SP_ComputerIcon);
     if (start == nullptr) {
         start = home;
@@ -121,7 +125,7 @@ QTreeWidgetItem* FolderBrowser::AddTopFolder(const QString& label, const std::st
                                              QStyle::StandardPixmap icon) {
     QTreeWidgetItem* item = FolderItem(path, label);
     item->setIcon(0, style()->standardIcon(icon));
-    item->setToolTip(0, DecodePath(path));
+    item->setToolTip(0, ToQString(DecodePath(path)));
     m_tree->addTopLevelItem(item);
     return item;
 }
@@ -144,7 +148,7 @@ void FolderBrowser::ListChildren(QTreeWidgetItem* item) {
     const std::string path = PathOf(item);
     std::vector<std::pair<QString, std::string>> children;
     for (const std::string& name : ChildFolderNames(path)) {
-        children.emplace_back(DecodePath(name), ChildPath(path, name));
+        children.emplace_back(ToQString(DecodePath(name)), ChildPath(path, name));
     }
     std::sort(children.begin(), children.end(), [this](const auto& a, const auto& b) {
         return m_collator.compare(a.first, b.first) < 0;
@@ -185,7 +189,8 @@ void FolderBrowser::MakeFolderInSelection() {
         QApplication::beep();
         return;
     }
-    QTreeWidgetItem* item = FolderItem(ChildPath(PathOf(parent), name), DecodePath(name));
+    QTreeWidgetItem* item =
+        FolderItem(ChildPath(PathOf(parent), name), ToQString(DecodePath(name)));
     item->setData(0, kListedRole, true);
     item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
     item->setFlags(item->flags() | Qt::ItemIsEditable);
@@ -202,14 +207,14 @@ void FolderBrowser::NameFolder(QTreeWidgetItem* item) {
         return;  // a change of the browser's own, not a name the user typed
     }
     const std::string from = PathOf(item);
-    const std::string name = EncodePath(item->text(0));
+    const std::string name = ToUtf8(item->text(0));
     if (name == LastName(from)) {
         return;
     }
     const std::string to = ChildPath(PathOf(item->parent()), name);
     const QSignalBlocker quiet(m_tree);
     if (!IsFolderName(name) || RenameFolder(from, to) == 0) {
-        item->setText(0, DecodePath(LastName(from)));
+        item->setText(0, ToQString(DecodePath(LastName(from))));
         QApplication::beep();
         return;
     }

@@ -12,11 +12,10 @@
 #include <QStyleOptionButton>
 #include <memory>
 
-#include "DialogDriver.h"
+#include "QtDialogs.h"
 #include "dialog/FileUtilityDlg.h"
-#include "dialog/MinimizedIcon.h"
-#include "platform/DialogFont.h"
-#include "platform/DialogUnits.h"
+#include "platform/qt/DialogFont.h"
+#include "platform/qt/DialogUnits.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
@@ -36,7 +35,8 @@ QString TextOf(QWidget* widget) {
 }
 
 TEST(DialogLayout, FontIsAJapaneseGothicWithGlyphsForEveryText) {
-    for (const auto& dialog : BothDialogs()) {
+    for (const auto& built : BothDialogs()) {
+        QtDialogWindow* dialog = &QtWindowOf(*built);
         const QString family = QFontInfo(dialog->font()).family();
         EXPECT_TRUE(family == QStringLiteral("ＭＳ Ｐゴシック") ||
                     family == QStringLiteral("IPAPGothic"))
@@ -53,7 +53,8 @@ TEST(DialogLayout, FontIsAJapaneseGothicWithGlyphsForEveryText) {
 }
 
 TEST(DialogLayout, ControlsLieInsideTheDialogWithoutOverlapping) {
-    for (const auto& dialog : BothDialogs()) {
+    for (const auto& built : BothDialogs()) {
+        QtDialogWindow* dialog = &QtWindowOf(*built);
         const QRect client(QPoint(0, 0), dialog->size());
         std::vector<QWidget*> controls;
         for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -76,7 +77,8 @@ TEST(DialogLayout, ControlsLieInsideTheDialogWithoutOverlapping) {
 // A text wider than its control is clipped; radio buttons need room for
 // their indicator, push buttons for their frame.
 TEST(DialogLayout, EveryTextFitsItsControl) {
-    for (const auto& dialog : BothDialogs()) {
+    for (const auto& built : BothDialogs()) {
+        QtDialogWindow* dialog = &QtWindowOf(*built);
         const QFontMetrics metrics(dialog->font());
         for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             const QString text = TextOf(child);
@@ -106,23 +108,7 @@ TEST(DialogLayout, DialogUnitsFollowTheFontsAverageLetterWidthAndHeight) {
     EXPECT_LE(std::abs(units.x - average), 0.5);
     EXPECT_EQ(units.y, metrics.height());
     CFileUtilityDlg dialog;
-    EXPECT_EQ(dialog.size(), QSize(299 * units.x / 4, 191 * units.y / 8));
-}
-
-TEST(MinimizedIcon, CentresByTheRuleRoundingTowardZero) {
-    const struct {
-        QSize client;
-        QPoint origin;
-    } rows[] = {
-        {QSize(100, 60), QPoint(34, 14)},
-        {QSize(33, 33), QPoint(1, 1)},
-        {QSize(0, 0), QPoint(-15, -15)},  // -31 / 2: toward zero, not -16
-        {QSize(1, 2), QPoint(-15, -14)},
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(CentredIconOrigin(row.client, QSize(32, 32)), row.origin)
-            << row.client.width() << "x" << row.client.height();
-    }
+    EXPECT_EQ(QtWindowOf(dialog).size(), QSize(299 * units.x / 4, 191 * units.y / 8));
 }
 
 }  // namespace

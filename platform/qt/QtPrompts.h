@@ -7,10 +7,11 @@
 class QtPrompts final : public Prompts {
   public:
     // A modal QMessageBox; the Escape key and the close box answer No (or OK).
-    MessageAnswer ShowMessage(QWidget* owner, const QString& caption, const QString& text,
-                              MessageIcon icon, MessageButtons buttons) override;
+    MessageAnswer ShowMessage(const CDialog* owner, const std::string& caption,
+                              const std::string& text, MessageIcon icon,
+                              MessageButtons buttons) override;
 
     // A modal FolderBrowser showing prompt; キャンセル, the Escape key and the
     // close box cancel.
-    int BrowseFolder(QWidget* owner, const QString& prompt, std::string& path) override;
+    int BrowseFolder(const CDialog* owner, const std::string& prompt, std::string& path) override;
 };

@@ -1,4 +1,4 @@
-#include "platform/DialogBuilder.h"
+#include "platform/qt/DialogBuilder.h"
 
 #include <QButtonGroup>
 #include <QDialog>
@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "platform/DialogFont.h"
-#include "platform/DialogUnits.h"
-#include "platform/TemplateGroupBox.h"
+#include "platform/qt/DialogFont.h"
+#include "platform/qt/DialogUnits.h"
+#include "platform/qt/TemplateGroupBox.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-#include "platform/QtTranslation.h"
+#include "platform/qt/QtTranslation.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

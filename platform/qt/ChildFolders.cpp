@@ -1,4 +1,4 @@
-#include "platform/ChildFolders.h"
+#include "platform/qt/ChildFolders.h"
 
 #include <memory>
 

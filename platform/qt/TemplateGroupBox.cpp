@@ -1,4 +1,4 @@
-#include "platform/TemplateGroupBox.h"
+#include "platform/qt/TemplateGroupBox.h"
 
 #include <qdrawutil.h>
 #include <QPainter>

@@ -5,9 +5,9 @@
 #include <QImage>
 #include <memory>
 
-#include "DialogDriver.h"
+#include "QtDialogs.h"
 #include "dialog/FileUtilityDlg.h"
-#include "platform/TemplateGroupBox.h"
+#include "platform/qt/TemplateGroupBox.h"
 
 namespace {
 
@@ -16,7 +16,8 @@ constexpr int kFrameDepth = 2;
 
 TEST(GroupBoxFrame, RunsThroughTheTitleAboveEveryControlItHolds) {
     int boxes = 0;
-    for (const auto& dialog : BothDialogs()) {
+    for (const auto& built : BothDialogs()) {
+        QtDialogWindow* dialog = &QtWindowOf(*built);
         for (auto* box : dialog->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) {
             const std::string name = box->title().toStdString();
             auto* framed = dynamic_cast<TemplateGroupBox*>(box);
@@ -40,7 +41,7 @@ TEST(GroupBoxFrame, RunsThroughTheTitleAboveEveryControlItHolds) {
 
 TEST(GroupBoxFrame, IsDrawnOnItsRectangleRightOfTheTitle) {
     CFileUtilityDlg dialog;
-    for (auto* box : dialog.findChildren<TemplateGroupBox*>()) {
+    for (auto* box : QtWindowOf(dialog).findChildren<TemplateGroupBox*>()) {
         const std::string name = box->title().toStdString();
         const QImage image = box->grab().toImage();
         const QRgb background = box->palette().window().color().rgb();

@@ -1,8 +1,10 @@
-#include "platform/QtPrompts.h"
+#include "platform/qt/QtPrompts.h"
 
 #include <QMessageBox>
 
-#include "platform/FolderBrowser.h"
+#include "platform/qt/FolderBrowser.h"
+#include "platform/qt/QtDialogWindow.h"
+#include "platform/qt/QtText.h"
 
 namespace {
 
@@ -18,11 +20,17 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+QWidget* OwnerWidget(const CDialog* owner) {
+    return owner != nullptr ? &QtWindowOf(*owner) : nullptr;
+}
+
 }  // namespace
 
-MessageAnswer QtPrompts::ShowMessage(QWidget* owner, const QString& caption, const QString& text,
-                                     MessageIcon icon, MessageButtons buttons) {
-    QMessageBox box(ToQtIcon(icon), caption, text, QMessageBox::NoButton, owner);
+MessageAnswer QtPrompts::ShowMessage(const CDialog* owner, const std::string& caption,
+                                     const std::string& text, MessageIcon icon,
+                                     MessageButtons buttons) {
+    QMessageBox box(ToQtIcon(icon), ToQString(caption), ToQString(text), QMessageBox::NoButton,
+                    OwnerWidget(owner));
     if (buttons == MessageButtons::kOk) {
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();
@@ -34,11 +42,16 @@ MessageAnswer QtPrompts::ShowMessage(QWidget* owner, const QString& caption, con
     return box.exec() == QMessageBox::Yes ? MessageAnswer::kYes : MessageAnswer::kNo;
 }
 
-int QtPrompts::BrowseFolder(QWidget* owner, const QString& prompt, std::string& path) {
-    FolderBrowser browser(owner, prompt);
+int QtPrompts::BrowseFolder(const CDialog* owner, const std::string& prompt, std::string& path) {
+    FolderBrowser browser(OwnerWidget(owner), ToQString(prompt));
     if (browser.exec() != QDialog::Accepted) {
         return kBrowseCancelled;
     }
     path = browser.SelectedPath();
     return kBrowseChosen;
+}
+
+Prompts& SystemPrompts() {
+    static QtPrompts prompts;
+    return prompts;
 }

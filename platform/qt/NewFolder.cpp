@@ -1,4 +1,4 @@
-#include "platform/NewFolder.h"
+#include "platform/qt/NewFolder.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -6,7 +6,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-#include "platform/ChildFolders.h"
+#include "platform/qt/ChildFolders.h"
 
 int MakeNewFolder(const std::string& parent, std::string& name) {
     const std::string base = "新しいフォルダー";

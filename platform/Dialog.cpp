@@ -1,0 +1,118 @@
+#include "platform/Dialog.h"
+
+#include "platform/DialogWindow.h"
+
+CDialog::CDialog(const DialogTemplate& form, CDialog* parent, const AppIcon* icon)
+    : m_icon(icon), m_window(CreateDialogWindow(*this, form, parent, icon)) {}
+
+CDialog::~CDialog() = default;
+
+int CDialog::DoModal() {
+    m_result = 0;
+    return m_window->DoModal();
+}
+
+void CDialog::Create() {
+    m_result = 0;
+    m_window->Create();
+}
+
+void CDialog::EndDialog(int result) {
+    m_result = result;
+    m_window->EndDialog(result);
+}
+
+bool CDialog::IsOpen() const {
+    return m_window->IsOpen();
+}
+
+int CDialog::Result() const {
+    return m_result;
+}
+
+std::string CDialog::GetDlgItemText(int id) const {
+    return m_window->GetItemText(id);
+}
+
+void CDialog::SetDlgItemText(int id, std::string_view text) {
+    m_window->SetItemText(id, text);
+}
+
+void CDialog::EnableDlgItem(int id, bool enable) {
+    m_window->EnableItem(id, enable);
+}
+
+bool CDialog::IsDlgItemEnabled(int id) const {
+    return m_window->IsItemEnabled(id);
+}
+
+bool CDialog::IsDlgButtonChecked(int id) const {
+    return m_window->IsButtonChecked(id);
+}
+
+void CDialog::CheckDlgButton(int id, bool checked) {
+    m_window->CheckButton(id, checked);
+}
+
+void CDialog::LimitText(int id, int maxBytes, TextEncoding encoding) {
+    m_window->LimitText(id, maxBytes, encoding);
+}
+
+void CDialog::GotoDlgCtrl(int id) {
+    m_window->GotoControl(id);
+}
+
+void CDialog::AppendSystemMenuItem(unsigned command, std::string_view text) {
+    m_window->AppendSystemMenuItem(command, text);
+}
+
+void CDialog::ShowMinimized() {
+    m_window->ShowMinimized();
+}
+
+void CDialog::ShowNormal() {
+    m_window->ShowNormal();
+}
+
+bool CDialog::IsIconic() const {
+    return m_window->IsIconic();
+}
+
+ClientSize CDialog::GetClientSize() const {
+    return m_window->GetClientSize();
+}
+
+int CDialog::IconExtent() const {
+    return m_window->IconExtent();
+}
+
+void CDialog::DrawIcon(int x, int y) {
+    m_window->DrawIcon(x, y);
+}
+
+void CDialog::OnCommand(int id, Notification notification) {
+    if (notification != Notification::kClicked) {
+        return;
+    }
+    if (id == IDOK) {
+        OnOK();
+    } else if (id == IDCANCEL) {
+        OnCancel();
+    }
+}
+
+void CDialog::OnSysCommand(unsigned id, long /*lParam*/) {
+    switch (id & 0xFFF0) {
+        case SC_CLOSE:
+            OnCancel();
+            break;
+        case SC_MINIMIZE:
+            ShowMinimized();
+            break;
+        case SC_RESTORE:
+            ShowNormal();
+            break;
+        default:
+            break;
+    }
+}

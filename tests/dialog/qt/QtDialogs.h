@@ -1,0 +1,12 @@
+// QtDialogs: the program's dialogs as their templates build them on Qt, for
+// checks that hold for every dialog.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "platform/Dialog.h"
+#include "platform/qt/QtDialogWindow.h"
+
+// A new main dialog and a new About box (not shown).
+std::vector<std::unique_ptr<CDialog>> BothDialogs();
