@@ -36,7 +36,7 @@ class ScriptedPrompts final : public Prompts {
     // Queues the answers to the next Yes/No questions and folder browsers.
     void AnswerYes(int times = 1);
     void AnswerNo();
-    void ChooseFolder(std::string path);  // the engine's folder text
+    void ChooseFolder(std::string bytes);  // the engine's folder text
     void ChooseItemWithoutPath();
     void CancelBrowser();
 
