@@ -1,12 +1,16 @@
 // FileReplacement: writes a destination file so that a failure never destroys
 // what was there.
 //
-// The new content goes to a temporary file in the destination's directory
-// and is renamed over the target only when every write, the flush and the
-// close succeeded. On any failure the temporary is removed and the target is
-// left untouched. The temporary's name, ".~fileutility-XXXXXX.tmp", matches
-// none of the catalogue's names or patterns, so a temporary left by a killed
-// process is never copied by a later operation.
+// A file that replaces another is written to a temporary file in the
+// destination's directory, flushed, and renamed over the target only when
+// every write, the flush and the close succeeded. A new file is written
+// without a name where the system allows it (Linux) and linked under its name
+// once complete, so that no rename is needed and a crash leaves no temporary;
+// elsewhere it takes the temporary and the rename too. On any failure the
+// temporary is removed and the target is left untouched. The temporary's
+// name, ".~fileutility-XXXXXX.tmp", matches none of the catalogue's names or
+// patterns, so a temporary left by a killed process is never copied by a
+// later operation.
 #pragma once
 
 #include <cstdint>
@@ -21,12 +25,21 @@
 // the source (the replacement is then abandoned).
 using ContentWriter = std::function<int(TextWriter&)>;
 
-// Replaces target, a file in directory ("" for the current one), with what
-// write produces, giving it permissions (see SetPermissions). When replacing
-// is set (an existing file is overwritten) the new content is flushed to disk
-// before the rename, so that a crash leaves the old or the new file, never an
-// empty one. Returns kCopied on success; otherwise kCreateFailed, kWriteFailed,
-// kDiskFull or kSourceUnreadable with the errno, the target untouched and no
-// temporary left.
-FileResult ReplaceFile(const std::string& directory, const std::string& target,
-                       std::uint32_t permissions, bool replacing, const ContentWriter& write);
+// What stands under the target's name before it is written.
+enum class TargetEntry {
+    kNone,   // nothing: the new file never takes the place of an entry that
+             // appears meanwhile (kCreateFailed, EEXIST, where unnamed files exist)
+    kOther,  // an entry that is no file to keep (a symbolic link to nothing)
+    kFile,   // a regular file, replaced only once the new content is on disk
+};
+
+// Writes target, a file in directory ("" for the current one), with what
+// write produces. A new file gets the permissions the system gives new files;
+// one that replaces a regular file (kFile) gets permissions (see
+// SetPermissions) and is flushed to disk before the rename, so that a crash
+// leaves the old or the new file, never an empty one. Returns kCopied on
+// success; otherwise kCreateFailed, kWriteFailed, kDiskFull or
+// kSourceUnreadable with the errno, the target untouched and no temporary
+// left.
+FileResult ReplaceFile(const std::string& directory, const std::string& target, TargetEntry entry,
+                       std::uint32_t permissions, const ContentWriter& write);

@@ -87,14 +87,42 @@ int OpenForReading(const std::string& path, FileHandle& file, FileFacts& facts);
 // Returns 0 or the errno.
 int ReadSome(const FileHandle& file, char* buffer, std::size_t size, std::size_t& got);
 
+// Moves the position ReadSome reads from back to the file's start. Returns 0
+// or the errno.
+int Rewind(const FileHandle& file);
+
+// Whether CopyWithinSystem can ever copy: true on Linux, false on Windows
+// (whose copy calls take paths, not open files).
+extern const bool kCopiesWithinSystem;
+
+// Copies the first size bytes of from (fewer when it ends before) to to, at
+// to's position, inside the system (copy_file_range on Linux), so that they
+// never pass through this process. Returns 0 or the errno; EOPNOTSUPP, with
+// nothing written, where the system cannot copy between these two files
+// (always on Windows): the caller then copies them itself.
+int CopyWithinSystem(const FileHandle& from, const FileHandle& to, std::uint64_t size);
+
 // Writes all size bytes. Returns 0 or the errno (ENOSPC when the volume is
 // full).
 int WriteAll(const FileHandle& file, const char* data, std::size_t size);
 
-// Creates a new file for writing from pathTemplate, whose six bytes
-// "XXXXXX" before its last suffixBytes bytes are replaced by a name no entry
-// has yet; pathTemplate then holds the path. Returns 0 or the errno.
-int CreateUniqueFile(std::string& pathTemplate, std::size_t suffixBytes, FileHandle& file);
+// Creates path as a new file for writing, with the permissions a new file
+// gets there: 0666 less the umask on POSIX, applied by the system, so the
+// umask is never read or changed (other threads may be creating files).
+// Returns 0 or the errno (EEXIST when an entry of that name exists).
+int CreateNewFile(const std::string& path, FileHandle& file);
+
+// Creates a file without a name in directory ("" for the current one), with
+// the permissions CreateNewFile gives, to be named by NameUnnamedFile once
+// complete: a failure or a crash before then leaves nothing behind. Returns 0
+// or the errno; EOPNOTSUPP where the system or the file system has no such
+// files (always on Windows), and a named temporary must do.
+int CreateUnnamedFile(const std::string& directory, FileHandle& file);
+
+// Gives the file made by CreateUnnamedFile the name path, never over an
+// existing entry. Returns 0 or the errno (EEXIST when an entry of that name
+// exists).
+int NameUnnamedFile(const FileHandle& file, const std::string& path);
 
 // Whether this process may write the existing file path: 0, or the errno
 // of the refusal. POSIX: the access check for the effective user. Windows: 0,
@@ -105,10 +133,6 @@ int WriteAccessRefusal(const std::string& path);
 // Gives a written file the permissions of FileFacts (0 on Windows leaves
 // those it was created with). Returns 0 or the errno.
 int SetPermissions(const FileHandle& file, std::uint32_t permissions);
-
-// The permissions a new file gets: 0666 without the umask on POSIX; 0 (as
-// created) on Windows.
-std::uint32_t NewFilePermissions();
 
 // Makes a written file durable as far as this system's promise needs before
 // it is renamed into place. POSIX: flushed only when it replaces a file (a

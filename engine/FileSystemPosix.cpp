@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -11,6 +12,7 @@
 #include "engine/FileSystem.h"
 
 const std::string_view kPathSeparators = "/";
+const bool kCopiesWithinSystem = true;
 
 namespace {
 
@@ -32,6 +34,26 @@ FileFacts FactsOf(const struct stat& info) {
 
 const char* DirectoryPath(const std::string& directory) {
     return directory.empty() ? "." : directory.c_str();
+}
+
+// An unnamed file is named through its descriptor's path under /proc, which
+// a chroot or a container may lack: then named temporaries must do.
+bool HaveOwnDescriptorPaths() {
+    static const bool have = ::access("/proc/self/fd", X_OK) == 0;
+    return have;
+}
+
+// Errors by which a kernel or a file system without O_TMPFILE refuses it.
+bool RefusesUnnamedFiles(int error) {
+    return error == EOPNOTSUPP || error == EISDIR || error == EINVAL || error == ENOSYS;
+}
+
+// Errors by which copy_file_range says it cannot copy between two files
+// (other file systems on older kernels, no such call, a file system without
+// it), before it has copied anything.
+bool CannotCopyBetween(int error) {
+    return error == EXDEV || error == ENOSYS || error == EINVAL || error == EOPNOTSUPP ||
+           error == EBADF;
 }
 
 bool IsDotOrDotDot(const char* name) {
@@ -91,6 +113,33 @@ int ReadSome(const FileHandle& file, char* buffer, std::size_t size, std::size_t
     return 0;
 }
 
+int Rewind(const FileHandle& file) {
+    return ::lseek(Fd(file), 0, SEEK_SET) == 0 ? 0 : errno;
+}
+
+int CopyWithinSystem(const FileHandle& from, const FileHandle& to, std::uint64_t size) {
+    loff_t offset = 0;
+    while (static_cast<std::uint64_t>(offset) < size) {
+        const ssize_t copied = ::copy_file_range(
+            Fd(from), &offset, Fd(to), nullptr,
+            static_cast<std::size_t>(size - static_cast<std::uint64_t>(offset)), 0);
+        if (copied < 0 && errno == EINTR) {
+            continue;
+        }
+        if (copied < 0 && offset == 0 && CannotCopyBetween(errno)) {
+            return EOPNOTSUPP;
+        }
+        if (copied < 0) {
+            // Part is written: no refusal may pass for "nothing written".
+            return errno == EOPNOTSUPP ? EIO : errno;
+        }
+        if (copied == 0) {
+            break;  // the file ended early
+        }
+    }
+    return 0;
+}
+
 int WriteAll(const FileHandle& file, const char* data, std::size_t size) {
     while (size > 0) {
         const ssize_t written = ::write(Fd(file), data, size);
@@ -106,13 +155,34 @@ int WriteAll(const FileHandle& file, const char* data, std::size_t size) {
     return 0;
 }
 
-int CreateUniqueFile(std::string& pathTemplate, std::size_t suffixBytes, FileHandle& file) {
-    FileHandle created(::mkostemps(pathTemplate.data(), static_cast<int>(suffixBytes), O_CLOEXEC));
+int CreateNewFile(const std::string& path, FileHandle& file) {
+    FileHandle created(
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666));
     if (!created.valid()) {
         return errno;
     }
     file = std::move(created);
     return 0;
+}
+
+int CreateUnnamedFile(const std::string& directory, FileHandle& file) {
+    if (!HaveOwnDescriptorPaths()) {
+        return EOPNOTSUPP;
+    }
+    FileHandle created(::open(DirectoryPath(directory), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+    if (!created.valid()) {
+        return RefusesUnnamedFiles(errno) ? EOPNOTSUPP : errno;
+    }
+    file = std::move(created);
+    return 0;
+}
+
+int NameUnnamedFile(const FileHandle& file, const std::string& path) {
+    // linkat with AT_EMPTY_PATH would need CAP_DAC_READ_SEARCH; the
+    // descriptor's path under /proc links the same file for any user.
+    const std::string own = "/proc/self/fd/" + std::to_string(Fd(file));
+    return ::linkat(AT_FDCWD, own.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0 ? 0
+                                                                                           : errno;
 }
 
 int WriteAccessRefusal(const std::string& path) {
@@ -121,13 +191,6 @@ int WriteAccessRefusal(const std::string& path) {
 
 int SetPermissions(const FileHandle& file, std::uint32_t permissions) {
     return ::fchmod(Fd(file), static_cast<mode_t>(permissions)) == 0 ? 0 : errno;
-}
-
-std::uint32_t NewFilePermissions() {
-    // umask can only be read by setting it; the engine runs on one thread.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
 }
 
 int FlushWrittenFile(const FileHandle& file, bool replacing) {

@@ -5,11 +5,11 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <random>
 
 #include "engine/FileSystem.h"
 
 const std::string_view kPathSeparators = "\\/:";
+const bool kCopiesWithinSystem = false;
 
 namespace {
 
@@ -143,14 +143,6 @@ bool IsPassingHold(DWORD error) {
            error == ERROR_LOCK_VIOLATION;
 }
 
-char RandomNameByte() {
-    static constexpr std::string_view kBytes =
-        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    static std::mt19937_64 generator(std::random_device{}() ^ ::GetTickCount64() ^
-                                     ::GetCurrentProcessId());
-    return kBytes[generator() % kBytes.size()];
-}
-
 std::wstring_view LastComponent(std::wstring_view path) {
     const std::size_t at = path.find_last_of(L"\\/:");
     return at == std::wstring_view::npos ? path : path.substr(at + 1);
@@ -218,6 +210,14 @@ int ReadSome(const FileHandle& file, char* buffer, std::size_t size, std::size_t
     return 0;
 }
 
+int Rewind(const FileHandle& file) {
+    return ::SetFilePointerEx(Handle(file), LARGE_INTEGER{}, nullptr, FILE_BEGIN) ? 0 : LastErrno();
+}
+
+int CopyWithinSystem(const FileHandle& /*from*/, const FileHandle& /*to*/, std::uint64_t /*size*/) {
+    return EOPNOTSUPP;
+}
+
 int WriteAll(const FileHandle& file, const char* data, std::size_t size) {
     while (size > 0) {
         DWORD written = 0;
@@ -234,29 +234,21 @@ int WriteAll(const FileHandle& file, const char* data, std::size_t size) {
     return 0;
 }
 
-int CreateUniqueFile(std::string& pathTemplate, std::size_t suffixBytes, FileHandle& file) {
-    constexpr std::size_t kRandomBytes = 6;
-    constexpr int kAttempts = 100;
-    if (pathTemplate.size() < suffixBytes + kRandomBytes) {
-        return EINVAL;
+int CreateNewFile(const std::string& path, FileHandle& file) {
+    int error = 0;
+    FileHandle created = OpenPath(path, GENERIC_WRITE, 0, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, error);
+    if (created.valid()) {
+        file = std::move(created);
     }
-    const std::size_t at = pathTemplate.size() - suffixBytes - kRandomBytes;
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        for (std::size_t i = at; i < at + kRandomBytes; ++i) {
-            pathTemplate[i] = RandomNameByte();
-        }
-        int error = 0;
-        FileHandle created =
-            OpenPath(pathTemplate, GENERIC_WRITE, 0, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, error);
-        if (created.valid()) {
-            file = std::move(created);
-            return 0;
-        }
-        if (error != EEXIST) {
-            return error;
-        }
-    }
-    return EEXIST;
+    return error;
+}
+
+int CreateUnnamedFile(const std::string& /*directory*/, FileHandle& /*file*/) {
+    return EOPNOTSUPP;
+}
+
+int NameUnnamedFile(const FileHandle& /*file*/, const std::string& /*path*/) {
+    return EOPNOTSUPP;
 }
 
 int WriteAccessRefusal(const std::string& /*path*/) {
@@ -272,10 +264,6 @@ int SetPermissions(const FileHandle& file, std::uint32_t permissions) {
     return ::SetFileInformationByHandle(Handle(file), FileBasicInfo, &info, sizeof info)
                ? 0
                : LastErrno();
-}
-
-std::uint32_t NewFilePermissions() {
-    return 0;
 }
 
 int FlushWrittenFile(const FileHandle& file, bool /*replacing*/) {

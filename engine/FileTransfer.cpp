@@ -46,8 +46,9 @@ FileResult TransferFile(Folder& src, std::string_view srcName, Folder& dst,
     if (!to->exists && to->listingError != 0) {
         return Result(FileStatus::kFolderUnreadable, to->listingError);
     }
+    // A complete listing without the name leaves nothing to ask the system.
     FileFacts target;
-    const bool replacing = QueryPath(to->path, target) == 0;
+    const bool replacing = to->exists && QueryPath(to->path, target) == 0;
     if (replacing && target.identity == source.facts.identity) {
         return Result(FileStatus::kSameFile);
     }
@@ -60,9 +61,12 @@ FileResult TransferFile(Folder& src, std::string_view srcName, Folder& dst,
             return Result(FileStatus::kCreateFailed, refusal);
         }
     }
-    const std::uint32_t permissions = replacing ? target.permissions : NewFilePermissions();
+    // An entry listed but not found by its path is a symbolic link to nothing.
+    const TargetEntry entry = replacing    ? TargetEntry::kFile
+                              : to->exists ? TargetEntry::kOther
+                                           : TargetEntry::kNone;
     FileResult result =
-        ReplaceFile(dst.directory(), to->path, permissions, replacing, [&](TextWriter& writer) {
+        ReplaceFile(dst.directory(), to->path, entry, target.permissions, [&](TextWriter& writer) {
             TextReader reader(source.file);
             transform(reader, writer);
             return reader.error();

@@ -6,12 +6,17 @@
 
 namespace {
 
+// A file already in text form would come out of the translation unchanged:
+// the system copies it as it is, without its bytes passing through here a
+// second time. Any other file is translated in one pass.
 void CopyText(TextReader& reader, TextWriter& writer) {
-    for (;;) {
-        const std::string_view piece = reader.Take(TextReader::kBufferBytes, false);
-        if (piece.empty() || !writer.Write(piece)) {
-            return;
-        }
+    std::uint64_t size = 0;
+    if (kCopiesWithinSystem && reader.IsInTextForm(size) &&
+        writer.CopyUnchanged(reader.file(), size)) {
+        return;
+    }
+    if (reader.error() == 0) {
+        reader.CopyAsText(writer);
     }
 }
 

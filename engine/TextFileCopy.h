@@ -3,7 +3,10 @@
 //
 // The copy is a stream: CR LF and LF-only line ends both reach the
 // destination as CR LF, a lone CR passes, the data ends at the first byte
-// 0x1A, and every other byte (NUL included) is copied as it is.
+// 0x1A, and every other byte (NUL included) is copied as it is. A file that
+// this would leave unchanged (see TextForm.h) is found so by one read and
+// copied inside the system where it can (Linux); any other is translated in
+// one pass.
 #pragma once
 
 #include <string_view>

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "engine/TextForm.h"
+
 namespace {
 
 constexpr char kEndOfData = 0x1A;
@@ -53,6 +55,51 @@ bool TextReader::SkipLine() {
         if (piece.back() == '\n') {
             return true;
         }
+    }
+}
+
+bool TextReader::IsInTextForm(std::uint64_t& size) {
+    TextFormCheck check;
+    bool inForm = true;
+    size = 0;
+    for (std::size_t got = 1; inForm && got > 0; size += got) {
+        if (const int error = ReadSome(file_, buffer_.get(), kBufferBytes, got)) {
+            error_ = error;
+            return false;
+        }
+        inForm = check.Add({buffer_.get(), got});
+    }
+    return inForm;
+}
+
+void TextReader::CopyAsText(TextWriter& writer) {
+    if (const int error = Rewind(file_)) {
+        error_ = error;
+        return;
+    }
+    bool afterCr = false;
+    for (;;) {
+        std::size_t got = 0;
+        if (const int error = ReadSome(file_, buffer_.get(), kBufferBytes, got)) {
+            error_ = error;
+            return;
+        }
+        std::string_view rest(buffer_.get(), got);
+        while (!rest.empty()) {
+            const std::size_t at = FirstOutOfForm(rest, afterCr);
+            if (!writer.WriteUnchanged(rest.substr(0, at)) || at == rest.size()) {
+                break;
+            }
+            if (rest[at] == kEndOfData || !writer.WriteUnchanged("\r\n")) {
+                return;
+            }
+            afterCr = false;  // the byte before the rest is that LF
+            rest.remove_prefix(at + 1);
+        }
+        if (got == 0 || writer.error() != 0) {
+            return;
+        }
+        afterCr = buffer_[got - 1] == '\r';
     }
 }
 

@@ -8,10 +8,12 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string_view>
 
 #include "engine/FileSystem.h"
+#include "engine/TextWriter.h"
 
 class TextReader {
   public:
@@ -35,6 +37,21 @@ class TextReader {
     // Reads and drops the rest of the current line, LF included. Returns false
     // when the data had already ended.
     bool SkipLine();
+
+    // Reads the file, untranslated, until it ends or a byte shows that it is
+    // not already in text form (see TextForm.h); size then holds its length.
+    // Call before anything is taken; only CopyAsText may follow. Returns false
+    // when it is not, or when a read failed (see error()).
+    bool IsInTextForm(std::uint64_t& size);
+
+    // The file read from.
+    const FileHandle& file() const { return file_; }
+
+    // Copies the file from its start (call before anything is taken, or
+    // after IsInTextForm) to writer in one pass: the same bytes that Take and writer.Write would
+    // write, but each CR LF passes as it is instead of becoming LF and CR LF
+    // again. A failed read is in error(), a failed write in writer.error().
+    void CopyAsText(TextWriter& writer);
 
     // The errno of the read that failed, 0 while every read succeeded.
     int error() const { return error_; }

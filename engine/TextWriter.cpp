@@ -1,6 +1,7 @@
 #include "engine/TextWriter.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 TextWriter::TextWriter(const FileHandle& file) : file_(file), buffer_(new char[kBufferBytes]) {}
@@ -20,6 +21,20 @@ bool TextWriter::Write(std::string_view text) {
         next = lf + 1;
     }
     return error_ == 0;
+}
+
+bool TextWriter::WriteUnchanged(std::string_view bytes) {
+    Put(bytes.data(), bytes.size());
+    return error_ == 0;
+}
+
+bool TextWriter::CopyUnchanged(const FileHandle& source, std::uint64_t size) {
+    const int error = CopyWithinSystem(source, file_, size);
+    if (error == EOPNOTSUPP) {
+        return false;
+    }
+    error_ = error;
+    return true;
 }
 
 bool TextWriter::Flush() {

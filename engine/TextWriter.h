@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string_view>
 
@@ -21,6 +22,17 @@ class TextWriter {
     // Adds text, each LF as CR LF. Returns false once a write has failed (see
     // error()); later calls then write nothing.
     bool Write(std::string_view text);
+
+    // Adds bytes already in text form, as they are. Returns false once a
+    // write has failed (see error()).
+    bool WriteUnchanged(std::string_view bytes);
+
+    // Adds the first size bytes of source as they are, copied inside the
+    // system (see CopyWithinSystem): bytes already in text form need no
+    // translation. Call before anything is written. Returns false, with
+    // nothing written, where the system cannot copy between the two files;
+    // true otherwise, a failure then being in error().
+    bool CopyUnchanged(const FileHandle& source, std::uint64_t size);
 
     // Writes out what is buffered. Returns false when a write failed.
     bool Flush();

@@ -13,6 +13,7 @@
 
 #include "engine/Catalogue.h"
 #include "engine/DataFolder.h"
+#include "engine/FileReplacement.h"
 #include "engine/FolderListing.h"
 #include "tests/engine/TempFolder.h"
 
@@ -94,6 +95,26 @@ TEST_F(PosixFileTest, KeepsThePermissionBitsOfAnExistingFile) {
     EXPECT_EQ(Copy("ZELLESB0.DAT"), 1);
     ::umask(mask);
     EXPECT_EQ(ModeOf(dst_, "ZELLESB0.DAT"), 0640u);
+}
+
+// A symbolic link to nothing under the name is replaced by the new file (what
+// it names is not created); a file that appears under the name of a new file
+// while it is written is kept, and the copy fails.
+TEST_F(PosixFileTest, ANewFileReplacesADanglingLinkButNoFileThatAppeared) {
+    src_.Write("ZELCODB0.DAT", "data\n");
+    ASSERT_EQ(::symlink("nowhere", (dst_.text() + "ZELCODB0.DAT").c_str()), 0);
+    EXPECT_EQ(Copy("ZELCODB0.DAT"), 1);
+    EXPECT_EQ(dst_.Read("ZELCODB0.DAT"), "data\r\n");
+    EXPECT_EQ(dst_.Names(), std::vector<std::string>{"ZELCODB0.DAT"});
+
+    dst_.Write("ZELLESB0.DAT", "appeared\n");
+    const FileResult result =
+        ReplaceFile(dst_.text(), dst_.text() + "ZELLESB0.DAT", TargetEntry::kNone, 0,
+                    [](TextWriter& writer) { return writer.Write("new\n") ? 0 : EIO; });
+    EXPECT_EQ(result.status, FileStatus::kCreateFailed);
+    EXPECT_EQ(result.systemError, EEXIST);
+    EXPECT_EQ(dst_.Read("ZELLESB0.DAT"), "appeared\n");
+    EXPECT_EQ(dst_.Names(), (std::vector<std::string>{"ZELCODB0.DAT", "ZELLESB0.DAT"}));
 }
 
 TEST_F(PosixFileTest, AFifoAtTheDestinationIsLeftAlone) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/FileSystem.h"
+#include "engine/TextForm.h"
 #include "engine/TextReader.h"
 #include "engine/TextWriter.h"
 #include "tests/engine/TempFolder.h"
@@ -44,9 +45,9 @@ class TextModeTest : public ::testing::Test {
     }
 
     std::string WriteAll(const std::string& text) {
-        std::string path = folder_.text() + "outXXXXXX";
+        const std::string path = folder_.text() + "out" + std::to_string(++written_);
         FileHandle file;
-        EXPECT_EQ(CreateUniqueFile(path, 0, file), 0);
+        EXPECT_EQ(CreateNewFile(path, file), 0);
         TextWriter writer(file);
         EXPECT_TRUE(writer.Write(text));
         EXPECT_TRUE(writer.Flush());
@@ -55,6 +56,7 @@ class TextModeTest : public ::testing::Test {
     }
 
     TempFolder folder_;
+    int written_ = 0;
 };
 
 struct Translation {
@@ -141,6 +143,39 @@ TEST_F(TextModeTest, WritingMoreThanOneBufferKeepsEveryByte) {
         expected += c == '\n' ? std::string("\r\n") : std::string(1, c);
     }
     EXPECT_EQ(WriteAll(text), expected);
+}
+
+// A file the copy leaves byte for byte is recognised as such, whatever pieces
+// it is taken in: the check must agree with reading and writing it back.
+TEST_F(TextModeTest, TextFormIsExactlyWhatTheCopyLeavesUnchanged) {
+    const std::string eight = "12345678";
+    const std::string rows[] = {
+        "",
+        "a\r\nb\r\n",
+        "a\nb",
+        "\n",
+        "lone\rcr\r",
+        "\r\r\n",
+        "\r\n\n",
+        "end\x1A",
+        "\x1A\r\n",
+        std::string("nul\0\r\n", 6),
+        "1234567\r\n" + eight,  // a CR LF pair across two words of the check
+        "1234567\r" + eight + "\n",
+        eight + "\r\n\r\r\n\rx\n",
+        eight + eight + "\n" + eight,
+        "ab" + eight + "\x1A" + eight,
+        "\x81\x40\xE0\x0A\r\n",
+    };
+    for (const std::string& raw : rows) {
+        const bool unchanged = WriteAll(ReadAll(raw)) == raw;
+        for (std::size_t split = 0; split <= raw.size(); ++split) {
+            TextFormCheck check;
+            check.Add(std::string_view(raw).substr(0, split));
+            EXPECT_EQ(check.Add(std::string_view(raw).substr(split)), unchanged)
+                << testing::PrintToString(raw) << " split at " << split;
+        }
+    }
 }
 
 }  // namespace

@@ -26,6 +26,9 @@ namespace {
 
 const std::vector<std::string> kCopied = {"ZELCODB0.DAT", "ZELLCOB0.DAT", "ZELCLAB0.DAT"};
 const char* const kRenames = "rename,renameat,renameat2";
+// The calls that put a written file under its name: a rename of the
+// temporary, or the link of an unnamed file (found through openat).
+const char* const kPlacings = "rename,renameat,renameat2,linkat,openat";
 const char* const kFlushes = "fsync,fdatasync";
 
 // The source and destination of a rename call, either form: (old, new), or
@@ -45,14 +48,38 @@ bool IsRename(const TracedCall& call) {
     return call.syscall.rfind("rename", 0) == 0;
 }
 
-// Position in calls of the rename onto target, or -1.
-int RenameOnto(const std::vector<TracedCall>& calls, const std::string& target) {
+bool IsPlacing(const TracedCall& call) {
+    return IsRename(call) || call.syscall == "linkat";
+}
+
+// Position in calls of the rename or link onto target, or -1.
+int PlacingOnto(const std::vector<TracedCall>& calls, const std::string& target) {
     for (std::size_t i = 0; i < calls.size(); ++i) {
-        if (IsRename(calls[i]) && RenamePaths(calls[i]).second == target) {
+        if (IsPlacing(calls[i]) && RenamePaths(calls[i]).second == target) {
             return static_cast<int>(i);
         }
     }
     return -1;
+}
+
+// The path strace shows for the file that calls[index] puts in place: the
+// renamed temporary, or the unnamed file whose descriptor linkat names
+// ("/proc/self/fd/N"), as the openat that made it returned it.
+std::string PlacedFile(const std::vector<TracedCall>& calls, int index) {
+    const TracedCall& placing = calls[static_cast<std::size_t>(index)];
+    std::string from = RenamePaths(placing).first;
+    if (IsRename(placing)) {
+        return from;
+    }
+    const std::string descriptor = from.substr(from.rfind('/') + 1) + "<";
+    for (std::size_t i = static_cast<std::size_t>(index); i-- > 0;) {
+        const TracedCall& open = calls[i];
+        if (open.syscall == "openat" && open.line.find("O_TMPFILE") != std::string::npos &&
+            open.result.rfind(descriptor, 0) == 0) {
+            return open.result.substr(descriptor.size(), open.result.find('>') - descriptor.size());
+        }
+    }
+    return "<no unnamed file>";
 }
 
 // The strace "when=" number of calls[index]: its position among the calls
@@ -81,7 +108,7 @@ std::vector<std::string> Split(const std::string& list) {
 enum class On {
     kTemporary,  // a call on the temporary that becomes dst/<name>
     kSource,     // a call on src/<name>
-    kTarget,     // the rename onto dst/<name>
+    kTarget,     // the rename or link onto dst/<name>
     kAny,        // any call of the syscall, whatever its file
 };
 
@@ -117,8 +144,26 @@ class StraceFixture : public ::testing::Test {
     }
 
     static std::string OldContent(const std::string& name) { return CrLfText("old " + name, 2500); }
+    // What the copy of name holds: its source with every lone LF as CR LF.
     std::string NewContent(const std::string& name) const {
-        return name == "zelbas00.dat" ? BaseFileText("NEW") : ReadBytes(src_ + name);
+        if (name == "zelbas00.dat") {
+            return BaseFileText("NEW");
+        }
+        std::string copied;
+        for (const char byte : ReadBytes(src_ + name)) {
+            copied += byte == '\n' && (copied.empty() || copied.back() != '\r')
+                          ? "\r\n"
+                          : std::string(1, byte);
+        }
+        return copied;
+    }
+
+    // Rewrites the source ZELCODB0.DAT with LF-only lines, so that its copy
+    // is translated rather than copied inside the system as it stands.
+    void MakeFirstSourceLfOnly() {
+        std::string text = CrLfText("first", 1 << 20);
+        text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+        ASSERT_TRUE(WriteBytes(src_ + "ZELCODB0.DAT", text));
     }
 
     std::vector<std::string> CarryOverArgs() const {
@@ -131,17 +176,17 @@ class StraceFixture : public ::testing::Test {
     // engine makes no such call.
     std::pair<std::string, int> FindCall(const std::string& name, const std::string& syscalls,
                                          On on, int nth) {
-        const TracedRun dry = TraceDriver(syscalls + "," + kRenames, {}, CarryOverArgs(), logs_);
-        const int rename = RenameOnto(dry.calls, dst_ + name);
-        if (rename < 0) {
+        const TracedRun dry = TraceDriver(syscalls + "," + kPlacings, {}, CarryOverArgs(), logs_);
+        const int placing = PlacingOnto(dry.calls, dst_ + name);
+        if (placing < 0) {
             return {"", 0};
         }
-        const TracedCall& renameCall = dry.calls[static_cast<std::size_t>(rename)];
         if (on == On::kTarget) {
-            return {renameCall.syscall, NumberOf(dry.calls, rename)};
+            return {dry.calls[static_cast<std::size_t>(placing)].syscall,
+                    NumberOf(dry.calls, placing)};
         }
         const std::string path = on == On::kSource      ? src_ + name
-                                 : on == On::kTemporary ? RenamePaths(renameCall).first
+                                 : on == On::kTemporary ? PlacedFile(dry.calls, placing)
                                                         : "";
         for (const std::string& syscall : Split(syscalls)) {
             if (const int number = CallNumber(dry.calls, syscall, path, nth); number > 0) {
@@ -159,6 +204,7 @@ class StraceFixture : public ::testing::Test {
 
 struct InjectionCase {
     const char* name;
+    bool translated;       // ZELCODB0.DAT has LF-only lines: written, not copied inside the system
     const char* syscalls;  // one of these is faulted: whichever the engine uses
     On on;
     int nth;  // the n-th such call on that file
@@ -172,6 +218,9 @@ class Injection : public StraceFixture, public ::testing::WithParamInterface<Inj
 
 TEST_P(Injection, KeepsTheOldFileAndReportsTheFailure) {
     const InjectionCase& c = GetParam();
+    if (c.translated) {
+        MakeFirstSourceLfOnly();
+    }
     const std::vector<std::string> old =
         c.oldFileThere ? std::vector<std::string>{"ZELCODB0.DAT"} : std::vector<std::string>{};
     ResetDestination(old);
@@ -215,20 +264,95 @@ TEST_P(Injection, KeepsTheOldFileAndReportsTheFailure) {
 
 INSTANTIATE_TEST_SUITE_P(
     Strace, Injection,
+    ::testing::Values(InjectionCase{"SecondWriteFails", true, "write", On::kTemporary, 2, "EIO",
+                                    true, "kWriteFailed", EIO},
+                      InjectionCase{"SecondWriteFailsOnNewFile", true, "write", On::kTemporary, 2,
+                                    "EIO", false, "kWriteFailed", EIO},
+                      InjectionCase{"WriteFindsDiskFull", true, "write", On::kTemporary, 1,
+                                    "ENOSPC", true, "kDiskFull", ENOSPC},
+                      InjectionCase{"CopyFails", false, "copy_file_range", On::kSource, 1, "EIO",
+                                    true, "kWriteFailed", EIO},
+                      InjectionCase{"CopyFindsDiskFullOnNewFile", false, "copy_file_range",
+                                    On::kSource, 1, "ENOSPC", false, "kDiskFull", ENOSPC},
+                      InjectionCase{"CloseFails", false, "close", On::kTemporary, 1, "EIO", true,
+                                    "kWriteFailed", EIO},
+                      InjectionCase{"CloseFailsOnNewFile", false, "close", On::kTemporary, 1, "EIO",
+                                    false, "kWriteFailed", EIO},
+                      InjectionCase{"FlushFails", false, kFlushes, On::kTemporary, 1, "EIO", true,
+                                    "kWriteFailed", EIO},
+                      InjectionCase{"SecondReadFails", false, "read", On::kSource, 2, "EIO", true,
+                                    "kSourceUnreadable", EIO},
+                      InjectionCase{"SecondReadFailsTranslating", true, "read", On::kSource, 2,
+                                    "EIO", true, "kSourceUnreadable", EIO},
+                      InjectionCase{"RenameFails", false, kRenames, On::kTarget, 1, "EIO", true,
+                                    "kWriteFailed", EIO},
+                      InjectionCase{"LinkFailsOnNewFile", false, "linkat", On::kTarget, 1, "EIO",
+                                    false, "kWriteFailed", EIO},
+                      InjectionCase{"LinkFindsTheNameTaken", false, "linkat", On::kTarget, 1,
+                                    "EEXIST", false, "kCreateFailed", EEXIST}),
+    CaseName());
+
+struct RefusalCase {
+    const char* name;
+    const char* syscall;  // its first call with marker in its line is refused
+    const char* marker;
+    const char* error;
+    const char* status;  // what the report must say of the file it was for
+};
+
+class Refusal : public StraceFixture, public ::testing::WithParamInterface<RefusalCase> {};
+
+// A file system without unnamed files refuses them in one of three ways; a
+// new file then takes a named temporary and a rename, as a replacement does.
+// A copy inside the system may be refused in four ways; the file is then
+// translated. Any other refusal is the folder's own and is reported.
+TEST_P(Refusal, TakesTheCommonWayOrIsReported) {
+    const RefusalCase& c = GetParam();
+    ResetDestination({});
+    // The call refused, and the name of the file it was for.
+    const TracedRun dry =
+        TraceDriver(std::string(c.syscall) + "," + kPlacings, {}, CarryOverArgs(), logs_);
+    int number = 0;
+    std::string target;
+    for (std::size_t i = 0; i < dry.calls.size() && target.empty(); ++i) {
+        const TracedCall& call = dry.calls[i];
+        if (number == 0 && call.syscall == c.syscall &&
+            call.line.find(c.marker) != std::string::npos) {
+            number = NumberOf(dry.calls, static_cast<int>(i));
+        } else if (number > 0 && IsPlacing(call)) {
+            target = RenamePaths(call).second;
+        }
+    }
+    ASSERT_FALSE(target.empty()) << c.name << ": no such call";
+    ResetDestination({});
+
+    const std::string inject = "inject=" + std::string(c.syscall) + ":error=" + c.error +
+                               ":when=" + std::to_string(number);
+    const TracedRun run = TraceDriver(c.syscall, {"-e", inject}, CarryOverArgs(), logs_);
+    ASSERT_TRUE(run.driver.finished) << c.name << "\n" << run.driver.Describe();
+    const std::string name = target.substr(dst_.size());
+    const bool copied = std::string(c.status) == "kCopied";
+    EXPECT_EQ(run.driver.Row(name).status, c.status) << c.name << "\n" << run.driver.Describe();
+    EXPECT_EQ(ReadBytes(target), copied ? NewContent(name) : "<missing>") << c.name;
+    std::vector<std::string> expected = {"ZELCLAB0.DAT", "ZELCODB0.DAT", "ZELLCOB0.DAT",
+                                         "zelbas00.dat"};
+    if (!copied) {
+        expected.erase(std::find(expected.begin(), expected.end(), name));
+    }
+    EXPECT_EQ(ListNames(dst_), expected) << c.name << ": a temporary left behind?";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Strace, Refusal,
     ::testing::Values(
-        InjectionCase{"SecondWriteFails", "write", On::kTemporary, 2, "EIO", true, "kWriteFailed",
-                      EIO},
-        InjectionCase{"SecondWriteFailsOnNewFile", "write", On::kTemporary, 2, "EIO", false,
-                      "kWriteFailed", EIO},
-        InjectionCase{"WriteFindsDiskFull", "write", On::kTemporary, 1, "ENOSPC", true, "kDiskFull",
-                      ENOSPC},
-        InjectionCase{"CloseFails", "close", On::kTemporary, 1, "EIO", true, "kWriteFailed", EIO},
-        InjectionCase{"CloseFailsOnNewFile", "close", On::kTemporary, 1, "EIO", false,
-                      "kWriteFailed", EIO},
-        InjectionCase{"FlushFails", kFlushes, On::kTemporary, 1, "EIO", true, "kWriteFailed", EIO},
-        InjectionCase{"SecondReadFails", "read", On::kSource, 2, "EIO", true, "kSourceUnreadable",
-                      EIO},
-        InjectionCase{"RenameFails", kRenames, On::kTarget, 1, "EIO", true, "kWriteFailed", EIO}),
+        RefusalCase{"UnnamedFileNotSupported", "openat", "O_TMPFILE", "EOPNOTSUPP", "kCopied"},
+        RefusalCase{"UnnamedFileOnOldKernel", "openat", "O_TMPFILE", "EISDIR", "kCopied"},
+        RefusalCase{"UnnamedFileInvalid", "openat", "O_TMPFILE", "EINVAL", "kCopied"},
+        RefusalCase{"UnnamedFileDenied", "openat", "O_TMPFILE", "EACCES", "kCreateFailed"},
+        RefusalCase{"CopyAcrossFileSystems", "copy_file_range", "(", "EXDEV", "kCopied"},
+        RefusalCase{"CopyNotImplemented", "copy_file_range", "(", "ENOSYS", "kCopied"},
+        RefusalCase{"CopyNotSupported", "copy_file_range", "(", "EOPNOTSUPP", "kCopied"},
+        RefusalCase{"CopyInvalid", "copy_file_range", "(", "EINVAL", "kCopied"}),
     CaseName());
 
 struct ListingCase {
@@ -326,21 +450,32 @@ struct KillCase {
     const char* syscalls;
     On on;
     int nth;
+    bool newFile;     // the file is not in the destination before
+    bool translated;  // ZELCODB0.DAT has LF-only lines
 };
 
 class Kill : public StraceFixture, public ::testing::WithParamInterface<KillCase> {};
 
 // Killed at any point, the destination holds each file wholly old or wholly
-// new. A temporary may be left; its name must match no catalogue entry, so
-// that the next operation from that folder does not copy it.
+// new (or, for a new file, none). A replacement's temporary may be left; its
+// name must match no catalogue entry, so that the next operation from that
+// folder does not copy it. A new file is written without a name until it is
+// complete, so it leaves nothing.
 TEST_P(Kill, LeavesEveryFileWhollyOldOrWhollyNew) {
     const KillCase& c = GetParam();
+    if (c.translated) {
+        MakeFirstSourceLfOnly();
+    }
     const std::vector<std::string> names = {"zelbas00.dat", "ZELCODB0.DAT", "ZELLCOB0.DAT",
                                             "ZELCLAB0.DAT"};
-    ResetDestination(kCopied);
+    std::vector<std::string> oldFiles = kCopied;
+    if (c.newFile) {
+        oldFiles.erase(std::find(oldFiles.begin(), oldFiles.end(), c.file));
+    }
+    ResetDestination(oldFiles);
     const auto [syscall, number] = FindCall(c.file, c.syscalls, c.on, c.nth);
     ASSERT_GT(number, 0) << c.name << ": the engine makes no such call";
-    ResetDestination(kCopied);
+    ResetDestination(oldFiles);
 
     const std::string inject =
         "inject=" + syscall + ":signal=SIGKILL:when=" + std::to_string(number);
@@ -349,7 +484,9 @@ TEST_P(Kill, LeavesEveryFileWhollyOldOrWhollyNew) {
 
     for (const std::string& name : names) {
         const std::string now = ReadBytes(dst_ + name);
-        const std::string old = name == "zelbas00.dat" ? BaseFileText("OLD") : OldContent(name);
+        const std::string old = name == "zelbas00.dat"        ? BaseFileText("OLD")
+                                : c.newFile && name == c.file ? "<missing>"
+                                                              : OldContent(name);
         EXPECT_TRUE(now == old || now == NewContent(name))
             << c.name << ": " << name << " is neither old nor new (" << now.size() << " bytes)";
     }
@@ -359,7 +496,8 @@ TEST_P(Kill, LeavesEveryFileWhollyOldOrWhollyNew) {
             strays.push_back(name);
         }
     }
-    EXPECT_LE(strays.size(), 1u) << c.name << ": more than the one temporary under way";
+    EXPECT_LE(strays.size(), c.newFile ? 0u : 1u)
+        << c.name << ": more than the one temporary under way";
 
     const std::string next = scratch_.Folder("next");
     const DriverRun backup = RunDriver({}, RunArgs(KIND_BACKUP, dst_, next, "NEXT"));
@@ -374,17 +512,37 @@ TEST_P(Kill, LeavesEveryFileWhollyOldOrWhollyNew) {
 INSTANTIATE_TEST_SUITE_P(
     Strace, Kill,
     ::testing::Values(
-        KillCase{"KilledWritingTheBaseFile", "zelbas00.dat", "write", On::kTemporary, 1},
-        KillCase{"KilledAtTheSecondWrite", "ZELCODB0.DAT", "write", On::kTemporary, 2},
-        KillCase{"KilledAtTheFlush", "ZELCODB0.DAT", kFlushes, On::kTemporary, 1},
-        KillCase{"KilledAtTheRename", "ZELCODB0.DAT", kRenames, On::kTarget, 1},
-        KillCase{"KilledAtTheFinalFlush", "ZELCLAB0.DAT", "syncfs", On::kAny, 1}),
+        KillCase{"KilledWritingTheBaseFile", "zelbas00.dat", "write", On::kTemporary, 1, false,
+                 false},
+        KillCase{"KilledAtTheSecondWrite", "ZELCODB0.DAT", "write", On::kTemporary, 2, false, true},
+        KillCase{"KilledWritingANewFile", "ZELCODB0.DAT", "write", On::kTemporary, 2, true, true},
+        KillCase{"KilledCopyingANewFile", "ZELCODB0.DAT", "copy_file_range", On::kSource, 1, true,
+                 false},
+        KillCase{"KilledAtTheFlush", "ZELCODB0.DAT", kFlushes, On::kTemporary, 1, false, false},
+        KillCase{"KilledAtTheRename", "ZELCODB0.DAT", kRenames, On::kTarget, 1, false, false},
+        KillCase{"KilledAtTheFinalFlush", "ZELCLAB0.DAT", "syncfs", On::kAny, 1, false, false}),
     CaseName());
+
+// The dialog lists folders on a thread of its own while files are copied, so
+// the process-wide umask is never set: new files take it from the system.
+TEST_F(StraceFixture, TheUmaskIsNeverSet) {
+    ResetDestination({"ZELCODB0.DAT"});
+    const TracedRun run = TraceDriver("umask,openat", {}, CarryOverArgs(), logs_);
+    ASSERT_TRUE(run.driver.finished) << run.driver.Describe();
+    int created = 0;
+    for (const TracedCall& call : run.calls) {
+        EXPECT_NE(call.syscall, "umask") << call.line;
+        created += call.line.find(dst_) != std::string::npos &&
+                   (call.line.find("O_TMPFILE") != std::string::npos ||
+                    call.line.find("O_CREAT") != std::string::npos);
+    }
+    EXPECT_EQ(created, 4) << "the base file and three copies";
+}
 
 class Durability : public StraceFixture {
   protected:
     std::vector<TracedCall> TraceCarryOver() {
-        const TracedRun run = TraceDriver(std::string(kFlushes) + "," + kRenames + ",syncfs,sync",
+        const TracedRun run = TraceDriver(std::string(kFlushes) + "," + kPlacings + ",syncfs,sync",
                                           {}, CarryOverArgs(), logs_);
         EXPECT_TRUE(run.driver.finished) << run.driver.Describe();
         return run.calls;
@@ -405,19 +563,22 @@ TEST_F(Durability, ReplacementIsFlushedBeforeItsRenameAndNewFilesAreNot) {
     for (const char* name : {"zelbas00.dat", "ZELCODB0.DAT", "ZELLCOB0.DAT", "ZELCLAB0.DAT"}) {
         const bool replaces =
             name != std::string("ZELLCOB0.DAT") && name != std::string("ZELCLAB0.DAT");
-        const int rename = RenameOnto(calls, dst_ + name);
-        ASSERT_GE(rename, 0) << name << ": no rename onto it";
-        const std::string temporary = RenamePaths(calls[static_cast<std::size_t>(rename)]).first;
+        const int placing = PlacingOnto(calls, dst_ + name);
+        ASSERT_GE(placing, 0) << name << ": no rename or link onto it";
+        // A new file is linked from an unnamed file: no temporary, no rename.
+        EXPECT_EQ(IsRename(calls[static_cast<std::size_t>(placing)]), replaces)
+            << name << ": " << calls[static_cast<std::size_t>(placing)].line;
+        const std::string written = PlacedFile(calls, placing);
         int flushesBefore = 0;
         int flushes = 0;
         for (std::size_t i = 0; i < calls.size(); ++i) {
-            if (IsFlush(calls[i]) && CallOn(calls[i], temporary) && calls[i].result == "0") {
+            if (IsFlush(calls[i]) && CallOn(calls[i], written) && calls[i].result == "0") {
                 ++flushes;
-                flushesBefore += static_cast<int>(i) < rename;
+                flushesBefore += static_cast<int>(i) < placing;
             }
         }
         EXPECT_EQ(flushesBefore, replaces ? 1 : 0) << name << (replaces ? " replaces" : " is new");
-        EXPECT_EQ(flushes, flushesBefore) << name << ": flushed after its rename";
+        EXPECT_EQ(flushes, flushesBefore) << name << ": flushed after it was put in place";
     }
 }
 
@@ -426,18 +587,18 @@ TEST_F(Durability, OneFileSystemFlushEndsTheOperation) {
     const std::vector<TracedCall> calls = TraceCarryOver();
 
     std::vector<std::size_t> syncfs;
-    std::size_t lastRename = 0;
+    std::size_t lastPlacing = 0;
     for (std::size_t i = 0; i < calls.size(); ++i) {
         EXPECT_NE(calls[i].syscall, "sync") << "a flush of every file system";
         if (calls[i].syscall == "syncfs") {
             syncfs.push_back(i);
         }
-        if (IsRename(calls[i])) {
-            lastRename = i;
+        if (IsPlacing(calls[i])) {
+            lastPlacing = i;
         }
     }
     ASSERT_EQ(syncfs.size(), 1u) << "one flush of the destination's file system";
-    EXPECT_GT(syncfs[0], lastRename) << "the flush must follow the last rename";
+    EXPECT_GT(syncfs[0], lastPlacing) << "the flush must follow the last rename or link";
     EXPECT_TRUE(CallOn(calls[syncfs[0]], dst_.substr(0, dst_.size() - 1)))
         << "the flush must be of the destination: " << calls[syncfs[0]].line;
     EXPECT_EQ(calls[syncfs[0]].result, "0");
