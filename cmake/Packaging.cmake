@@ -1,6 +1,8 @@
-# A Debian package of the program, its menu entry and its icon:
-#   cpack -G DEB   (in a configured and built build folder)
-set(CPACK_GENERATOR DEB)
+# The packages of the program, made by CPack in a configured and built build
+# folder. Linux: a Debian package of the program, its menu entry and its icon
+# (cpack -G DEB). Windows: an installer with a Start-menu entry and an
+# uninstaller, and a zip of the program alone (cpack, or
+# scripts/windows-package.sh from scratch).
 set(CPACK_PACKAGE_NAME fileutility)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "FileUtility developers")
@@ -16,13 +18,18 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "in the working folder.")
 set(CPACK_STRIP_FILES ON)
 
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# Libraries come from dpkg-shlibdeps; the dialog's labels need a Japanese font
-# and Qt's own texts (はい/いいえ) Qt's Japanese translation, which no library
-# dependency brings.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, qt6-translations-l10n")
+if(WIN32)
+    include(cmake/WindowsInstaller.cmake)
+else()
+    set(CPACK_GENERATOR DEB)
+    set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+    set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+    set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+    # Libraries come from dpkg-shlibdeps; the dialog's labels need a Japanese
+    # font and Qt's own texts (はい/いいえ) Qt's Japanese translation, which no
+    # library dependency brings.
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, qt6-translations-l10n")
+endif()
 
 include(CPack)
