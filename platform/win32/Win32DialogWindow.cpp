@@ -1,0 +1,342 @@
+#include "platform/win32/Win32DialogWindow.h"
+
+#include <algorithm>
+
+#include "platform/win32/ByteLimitEdit.h"
+#include "platform/win32/WideText.h"
+#include "platform/win32/Win32DialogTemplate.h"
+#include "platform/win32/Win32Icon.h"
+
+namespace {
+
+bool IsRadioButton(HWND control) {
+    const auto type = static_cast<DWORD>(::GetWindowLongPtrW(control, GWL_STYLE)) & BS_TYPEMASK;
+    return type == BS_AUTORADIOBUTTON || type == BS_RADIOBUTTON;
+}
+
+bool StartsGroup(HWND control) {
+    return (::GetWindowLongPtrW(control, GWL_STYLE) & WS_GROUP) != 0;
+}
+
+// The controls of control's group: from the nearest control at or before it
+// that starts a group up to the next one that does.
+std::vector<HWND> GroupOf(HWND control) {
+    HWND first = control;
+    while (!StartsGroup(first)) {
+        HWND previous = ::GetWindow(first, GW_HWNDPREV);
+        if (previous == nullptr) {
+            break;
+        }
+        first = previous;
+    }
+    std::vector<HWND> group{first};
+    for (HWND next = ::GetWindow(first, GW_HWNDNEXT); next != nullptr && !StartsGroup(next);
+         next = ::GetWindow(next, GW_HWNDNEXT)) {
+        group.push_back(next);
+    }
+    return group;
+}
+
+// Centres window over its owner, or on the work area of the screen when it
+// has none.
+void Center(HWND window) {
+    RECT area{};
+    if (HWND owner = ::GetWindow(window, GW_OWNER); owner != nullptr) {
+        ::GetWindowRect(owner, &area);
+    } else {
+        ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    }
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    const LONG width = rect.right - rect.left;
+    const LONG height = rect.bottom - rect.top;
+    ::SetWindowPos(window, nullptr, area.left + (area.right - area.left - width) / 2,
+                   area.top + (area.bottom - area.top - height) / 2, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Gives the icon controls, made without an image, the dialog's icon. The
+// children stand in the template's order.
+void ShowIconInControls(HWND window, const DialogTemplate& form, HICON icon) {
+    HWND child = ::GetWindow(window, GW_CHILD);
+    for (const ControlTemplate& control : form.controls) {
+        if (child == nullptr) {
+            return;
+        }
+        if (control.kind == ControlKind::kIcon) {
+            ::SendMessageW(child, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+        }
+        child = ::GetWindow(child, GW_HWNDNEXT);
+    }
+}
+
+}  // namespace
+
+Win32DialogWindow::Win32DialogWindow(CDialog& dialog, const DialogTemplate& form, CDialog* parent,
+                                     const AppIcon* icon)
+    : m_dialog(dialog),
+      m_form(form),
+      m_template(BuildDialogTemplate(form)),
+      m_parent(parent),
+      m_icon(icon) {}
+
+Win32DialogWindow::~Win32DialogWindow() {
+    if (m_window != nullptr) {
+        ::SetWindowLongPtrW(m_window, DWLP_USER, 0);
+        ::DestroyWindow(m_window);
+    }
+}
+
+int Win32DialogWindow::DoModal() {
+    m_modal = true;
+    m_open = true;
+    const INT_PTR result = ::DialogBoxIndirectParamW(
+        ::GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(m_template.data()),
+        OwnerWindow(), DialogProc, reinterpret_cast<LPARAM>(this));
+    m_window = nullptr;
+    m_open = false;
+    return static_cast<int>(result);
+}
+
+void Win32DialogWindow::Create() {
+    m_modal = false;
+    m_open = true;
+    ::CreateDialogIndirectParamW(::GetModuleHandleW(nullptr),
+                                 reinterpret_cast<const DLGTEMPLATE*>(m_template.data()),
+                                 OwnerWindow(), DialogProc, reinterpret_cast<LPARAM>(this));
+    if (m_window != nullptr) {
+        ::ShowWindow(m_window, SW_SHOWNORMAL);
+    }
+}
+
+void Win32DialogWindow::EndDialog(int result) {
+    SetResult(m_dialog, result);
+    m_open = false;
+    if (m_window == nullptr) {
+        return;
+    }
+    if (m_modal) {
+        ::EndDialog(m_window, result);
+        return;
+    }
+    HWND window = m_window;
+    m_window = nullptr;
+    ::SetWindowLongPtrW(window, DWLP_USER, 0);
+    ::DestroyWindow(window);
+}
+
+std::string Win32DialogWindow::GetItemText(int id) const {
+    HWND item = Item(id);
+    if (item == nullptr) {
+        return {};
+    }
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(item)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        ::GetWindowTextW(item, text.data(), static_cast<int>(text.size()))));
+    return Narrow(text);
+}
+
+void Win32DialogWindow::SetItemText(int id, std::string_view text) {
+    HWND item = Item(id);
+    if (item != nullptr && GetItemText(id) != text) {
+        ::SetWindowTextW(item, Widen(text).c_str());
+    }
+}
+
+void Win32DialogWindow::EnableItem(int id, bool enable) {
+    if (HWND item = Item(id); item != nullptr) {
+        ::EnableWindow(item, enable ? TRUE : FALSE);
+    }
+}
+
+bool Win32DialogWindow::IsItemEnabled(int id) const {
+    HWND item = Item(id);
+    return item != nullptr && ::IsWindowEnabled(item) != FALSE;
+}
+
+bool Win32DialogWindow::IsButtonChecked(int id) const {
+    HWND item = Item(id);
+    return item != nullptr && ::SendMessageW(item, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Win32DialogWindow::CheckButton(int id, bool checked) {
+    HWND item = Item(id);
+    if (item == nullptr) {
+        return;
+    }
+    const bool wasChecked = IsButtonChecked(id);
+    if (checked && IsRadioButton(item)) {
+        for (HWND other : GroupOf(item)) {
+            if (other != item && IsRadioButton(other)) {
+                ::SendMessageW(other, BM_SETCHECK, BST_UNCHECKED, 0);
+            }
+        }
+    }
+    ::SendMessageW(item, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    // A radio button checked by the program tells its dialog as a click would.
+    if (checked && !wasChecked && IsRadioButton(item)) {
+        Command(m_dialog, id, Notification::kChecked);
+    }
+}
+
+void Win32DialogWindow::LimitText(int id, int maxBytes, TextEncoding encoding) {
+    if (HWND item = Item(id); item != nullptr) {
+        LimitEditBytes(item, maxBytes, encoding);
+    }
+}
+
+void Win32DialogWindow::GotoControl(int id) {
+    // The dialog manager's way of moving the focus, which also selects the
+    // whole text of an edit.
+    if (HWND item = Item(id); item != nullptr) {
+        ::SendMessageW(m_window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item), TRUE);
+    }
+}
+
+void Win32DialogWindow::AppendSystemMenuItem(unsigned command, std::string_view text) {
+    HMENU menu = m_window != nullptr ? ::GetSystemMenu(m_window, FALSE) : nullptr;
+    if (menu == nullptr) {
+        return;
+    }
+    ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(menu, MF_STRING, command, Widen(text).c_str());
+    m_menuCommands.push_back(command & 0xFFF0U);
+}
+
+void Win32DialogWindow::ShowMinimized() {
+    if (m_window != nullptr) {
+        ::ShowWindow(m_window, SW_MINIMIZE);
+    }
+}
+
+void Win32DialogWindow::ShowNormal() {
+    if (m_window != nullptr) {
+        ::ShowWindow(m_window, SW_RESTORE);
+    }
+}
+
+bool Win32DialogWindow::IsIconic() const {
+    return m_window != nullptr && ::IsIconic(m_window) != FALSE;
+}
+
+ClientSize Win32DialogWindow::GetClientSize() const {
+    RECT rect{};
+    if (m_window != nullptr) {
+        ::GetClientRect(m_window, &rect);
+    }
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+int Win32DialogWindow::IconExtent() const {
+    return ::GetSystemMetrics(SM_CXICON);
+}
+
+void Win32DialogWindow::DrawIcon(int x, int y) {
+    if (m_paintDc != nullptr && m_icon != nullptr) {
+        ::DrawIcon(m_paintDc, x, y, m_icon->large);
+    }
+}
+
+INT_PTR CALLBACK Win32DialogWindow::DialogProc(HWND window, UINT message, WPARAM wParam,
+                                               LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        auto* self = reinterpret_cast<Win32DialogWindow*>(lParam);
+        ::SetWindowLongPtrW(window, DWLP_USER, lParam);
+        return self->OnInit(window);
+    }
+    // Messages before WM_INITDIALOG, and after the dialog let go of its
+    // window, take the dialog manager's course.
+    auto* self = reinterpret_cast<Win32DialogWindow*>(::GetWindowLongPtrW(window, DWLP_USER));
+    return self != nullptr ? self->OnMessage(message, wParam, lParam) : FALSE;
+}
+
+INT_PTR Win32DialogWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            OnCommandMessage(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            return TRUE;
+        case WM_SYSCOMMAND:
+            return OnSysCommandMessage(wParam, lParam) ? TRUE : FALSE;
+        case WM_PAINT:
+            OnPaintMessage();
+            return TRUE;
+        case WM_QUERYDRAGICON: {
+            const AppIcon* icon = QueryDragIcon(m_dialog);
+            return reinterpret_cast<INT_PTR>(icon != nullptr ? icon->large : nullptr);
+        }
+        default:
+            return FALSE;
+    }
+}
+
+BOOL Win32DialogWindow::OnInit(HWND window) {
+    m_window = window;
+    if (m_icon != nullptr) {
+        ::SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon->large));
+        ::SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon->small));
+        ShowIconInControls(window, m_form, m_icon->large);
+    }
+    Center(window);
+    return InitDialog(m_dialog) ? TRUE : FALSE;
+}
+
+void Win32DialogWindow::OnCommandMessage(int id, WORD code, HWND control) {
+    if (code == BN_CLICKED) {
+        if (control == nullptr || !IsRadioButton(control)) {
+            Command(m_dialog, id, Notification::kClicked);
+        } else if (::SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED) {
+            Command(m_dialog, id, Notification::kChecked);
+        }
+    } else if (code == EN_CHANGE) {
+        Command(m_dialog, id, Notification::kChanged);
+    }
+}
+
+bool Win32DialogWindow::OnSysCommandMessage(WPARAM wParam, LPARAM lParam) {
+    const auto command = static_cast<unsigned>(wParam & 0xFFF0U);
+    const bool ours =
+        command == SC_CLOSE || command == SC_MINIMIZE || command == SC_RESTORE ||
+        std::find(m_menuCommands.begin(), m_menuCommands.end(), command) != m_menuCommands.end();
+    if (ours) {
+        SysCommand(m_dialog, static_cast<unsigned>(wParam), static_cast<long>(lParam));
+    }
+    return ours;
+}
+
+void Win32DialogWindow::OnPaintMessage() {
+    PAINTSTRUCT paint{};
+    m_paintDc = ::BeginPaint(m_window, &paint);
+    if (::IsIconic(m_window)) {
+        ::SendMessageW(m_window, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(m_paintDc), 0);
+    }
+    Paint(m_dialog);
+    m_paintDc = nullptr;
+    ::EndPaint(m_window, &paint);
+}
+
+HWND Win32DialogWindow::Item(int id) const {
+    return m_window != nullptr ? ::GetDlgItem(m_window, id) : nullptr;
+}
+
+HWND Win32DialogWindow::OwnerWindow() const {
+    return WindowOf(m_parent);
+}
+
+HWND WindowOf(const CDialog* dialog) {
+    return dialog != nullptr ? static_cast<const Win32DialogWindow&>(dialog->Window()).Handle()
+                             : nullptr;
+}
+
+CDialog* DialogOf(HWND window) {
+    if (::GetWindowLongPtrW(window, DWLP_DLGPROC) !=
+        reinterpret_cast<LONG_PTR>(&Win32DialogWindow::DialogProc)) {
+        return nullptr;
+    }
+    auto* self = reinterpret_cast<Win32DialogWindow*>(::GetWindowLongPtrW(window, DWLP_USER));
+    return self != nullptr ? &self->m_dialog : nullptr;
+}
+
+std::unique_ptr<DialogWindow> CreateDialogWindow(CDialog& dialog, const DialogTemplate& form,
+                                                 CDialog* parent, const AppIcon* icon) {
+    return std::make_unique<Win32DialogWindow>(dialog, form, parent, icon);
+}

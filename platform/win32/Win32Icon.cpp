@@ -1,0 +1,25 @@
+#include "platform/win32/Win32Icon.h"
+
+#include <map>
+
+namespace {
+
+HICON LoadIconOfSize(int id, int metricX, int metricY) {
+    // Shared icons live as long as the program, as LoadAppIcon promises.
+    return static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
+                                           IMAGE_ICON, ::GetSystemMetrics(metricX),
+                                           ::GetSystemMetrics(metricY), LR_SHARED));
+}
+
+}  // namespace
+
+const AppIcon* LoadAppIcon(int id) {
+    static std::map<int, AppIcon> loaded;
+    auto found = loaded.find(id);
+    if (found == loaded.end()) {
+        const AppIcon icon{LoadIconOfSize(id, SM_CXICON, SM_CYICON),
+                           LoadIconOfSize(id, SM_CXSMICON, SM_CYSMICON)};
+        found = loaded.emplace(id, icon).first;
+    }
+    return found->second.large != nullptr ? &found->second : nullptr;
+}
