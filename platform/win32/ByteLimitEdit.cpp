@@ -26,22 +26,24 @@ std::wstring WindowText(HWND window) {
 }
 
 // True when the edit's text with its selection replaced by inserted fits the
-// limit, or is shorter than the text now (which the program may have set
-// past the limit).
+// limit, or when the text does not fit now (the program set it past the
+// limit): the user may then change it freely until it fits, as on Linux.
 bool MayInsert(HWND edit, const ByteLimit& limit, std::wstring_view inserted) {
     if (limit.maxBytes <= 0) {
         return true;
     }
+    const auto maxBytes = static_cast<std::size_t>(limit.maxBytes);
     const std::wstring before = WindowText(edit);
+    if (EncodedLength(Narrow(before), limit.encoding) > maxBytes) {
+        return true;
+    }
     DWORD first = 0;
     DWORD last = 0;
     ::SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&first),
                    reinterpret_cast<LPARAM>(&last));
     std::wstring after = before;
     after.replace(first, last - first, inserted);
-    const std::size_t bytes = EncodedLength(Narrow(after), limit.encoding);
-    return bytes <= static_cast<std::size_t>(limit.maxBytes) ||
-           bytes < EncodedLength(Narrow(before), limit.encoding);
+    return EncodedLength(Narrow(after), limit.encoding) <= maxBytes;
 }
 
 // A single-line edit pastes the clipboard's text up to its first line end.

@@ -5,7 +5,8 @@
 // subclassed instead: a keystroke, an input method's character, a paste or a
 // replaced selection that would take the text past the limit is refused
 // whole. A text the program set past the limit (WM_SETTEXT is not checked)
-// is shown whole; the user can then only make it shorter until it fits.
+// is shown whole; the user can then change it freely until it fits, and
+// from then on the limit holds again.
 #pragma once
 
 #include "platform/TextEncoding.h"

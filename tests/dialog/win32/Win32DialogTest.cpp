@@ -23,7 +23,7 @@ namespace {
 class RecordingDialog final : public CDialog {
   public:
     explicit RecordingDialog(int templateId, CDialog* parent = nullptr)
-        : CDialog(templateId, parent, nullptr) {}
+        : CDialog(*FindDialogTemplate(templateId), parent, nullptr) {}
 
     std::vector<std::pair<int, Notification>> commands;
     std::vector<unsigned> sysCommands;
@@ -278,7 +278,7 @@ std::string Repeat(const char* character, int times) {
 
 // Limits count bytes of the text's encoding: あ is 2 bytes of Shift-JIS and
 // 3 of UTF-8, ｱ 1 of Shift-JIS.
-TEST(Win32ByteLimit, RefusesWhatWouldNotFitAndLetsALongerProgramTextShrink) {
+TEST(Win32ByteLimit, RefusesWhatWouldNotFitUnlessTheProgramSetMore) {
     struct Case {
         const char* what;
         int maxBytes;
@@ -298,12 +298,15 @@ TEST(Win32ByteLimit, RefusesWhatWouldNotFitAndLetsALongerProgramTextShrink) {
          [](CDialog& d) { PasteText(d, IDC_EDIT_DST_TITLE, Repeat("あ", 26)); }, "年度"},
         {"paste that fits", 50, TextEncoding::kShiftJis, "年度",
          [](CDialog& d) { PasteText(d, IDC_EDIT_DST_TITLE, "２０２０年度"); }, "２０２０年度"},
-        {"program text past the limit refuses typing", 50, TextEncoding::kShiftJis,
+        {"program text past the limit may change freely", 50, TextEncoding::kShiftJis,
          Repeat("あ", 30), [](CDialog& d) { TypeText(d, IDC_EDIT_DST_TITLE, "ｱ"); },
-         Repeat("あ", 30)},
-        {"program text past the limit may become shorter", 50, TextEncoding::kShiftJis,
-         Repeat("あ", 30), [](CDialog& d) { PasteText(d, IDC_EDIT_DST_TITLE, Repeat("あ", 27)); },
-         Repeat("あ", 27)},
+         Repeat("あ", 30) + "ｱ"},
+        {"once it fits the limit holds again", 50, TextEncoding::kShiftJis, Repeat("あ", 30),
+         [](CDialog& d) {
+             PasteText(d, IDC_EDIT_DST_TITLE, Repeat("あ", 25));
+             TypeText(d, IDC_EDIT_DST_TITLE, "ｱ");
+         },
+         Repeat("あ", 25)},
         {"a character beyond the BMP is typed whole", 4, TextEncoding::kShiftJis, "あ",
          [](CDialog& d) { TypeText(d, IDC_EDIT_DST_TITLE, "𠮷"); }, "あ𠮷"},
         {"folder bytes are UTF-8", 7, TextEncoding::kFileSystem, "あ",
