@@ -12,7 +12,7 @@
 
 namespace {
 
-HWND ItemOf(CDialog& dialog, int id) {
+HWND ItemOf(const CDialog& dialog, int id) {
     return ::GetDlgItem(WindowOf(&dialog), id);
 }
 
@@ -118,6 +118,24 @@ void PressEscape(CDialog& dialog) {
     HWND window = WindowOf(&dialog);
     HWND focus = ::GetFocus();
     PressKey(window, ::IsChild(window, focus) ? focus : window, VK_ESCAPE);
+}
+
+int FocusedItem(const CDialog& dialog) {
+    HWND focus = ::GetFocus();
+    return focus != nullptr && ::IsChild(WindowOf(&dialog), focus) ? ::GetDlgCtrlID(focus) : 0;
+}
+
+std::string SelectedText(const CDialog& dialog, int id) {
+    const std::wstring text = Widen(dialog.GetDlgItemText(id));
+    DWORD first = 0;
+    DWORD last = 0;
+    ::SendMessageW(::GetDlgItem(WindowOf(&dialog), id), EM_GETSEL,
+                   reinterpret_cast<WPARAM>(&first), reinterpret_cast<LPARAM>(&last));
+    return Narrow(std::wstring_view(text).substr(first, last - first));
+}
+
+bool WaitCursorShown() {
+    return ::GetCursor() == ::LoadCursorW(nullptr, IDC_WAIT);
 }
 
 bool WithModalDialog(const std::function<void()>& trigger,
