@@ -6,55 +6,49 @@
 #include <fstream>
 #include <iterator>
 
+#include "engine/FileSystem.h"
+
 namespace fs = std::filesystem;
 
-ScratchFolder::ScratchFolder() {
-    std::string pattern = (fs::temp_directory_path() / "fileutility-dialog-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        ADD_FAILURE() << "mkdtemp failed for " << pattern;
-    }
-    m_path = pattern;
-}
-
-ScratchFolder::~ScratchFolder() {
-    std::error_code ignored;
-    fs::remove_all(m_path, ignored);
-}
+// Paths are the engine's texts (UTF-8 on Windows), hence PathOf and TextOf.
+ScratchFolder::ScratchFolder() : m_path(m_folder.text().substr(0, m_folder.text().size() - 1)) {}
 
 std::string ScratchFolder::Child(const std::string& name) const {
     return std::string(m_path + "/" + name);
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(PathOf(path), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     ASSERT_TRUE(out.good()) << "cannot write " << path;
 }
 
 std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(PathOf(path), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 bool Exists(const std::string& path) {
     std::error_code ignored;
-    return fs::exists(fs::symlink_status(path, ignored));
+    return fs::exists(fs::symlink_status(PathOf(path), ignored));
 }
 
 void MakeDir(const std::string& path) {
-    fs::create_directories(path);
+    fs::create_directories(PathOf(path));
 }
 
 std::map<std::string, std::string> FolderContents(const std::string& folder) {
     std::map<std::string, std::string> contents;
     std::error_code error;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+    for (const fs::directory_entry& entry : fs::directory_iterator(PathOf(folder), error)) {
         if (entry.is_regular_file()) {
-            contents[entry.path().filename().string()] = ReadBytes(entry.path().string());
+            contents[TextOf(entry.path().filename())] = ReadBytes(TextOf(entry.path()));
         }
     }
     return contents;
 }
+
+const std::string kSeparator(1, kPathSeparators.front());
 
 // "２０１９年度　本校データ"
 const std::string kSampleTitleSjis =

@@ -6,12 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "tests/engine/TempFolder.h"
+
 // A fresh folder under the system's temporary folder, removed with all its
 // contents at destruction.
 class ScratchFolder {
   public:
     ScratchFolder();
-    ~ScratchFolder();
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
@@ -22,6 +23,7 @@ class ScratchFolder {
     std::string Child(const std::string& name) const;
 
   private:
+    TempFolder m_folder;
     std::string m_path;
 };
 
@@ -32,6 +34,10 @@ void MakeDir(const std::string& path);
 
 // Every regular file of folder with its content, by name.
 std::map<std::string, std::string> FolderContents(const std::string& folder);
+
+// The separator the dialog puts after a picked folder: the engine's own,
+// "\\" on Windows, "/" elsewhere.
+extern const std::string kSeparator;
 
 // The title of the sample folders: "２０１９年度　本校データ" in Shift-JIS.
 extern const std::string kSampleTitleSjis;

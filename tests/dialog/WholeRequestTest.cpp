@@ -1,8 +1,9 @@
 // One request from start to end, as a user makes it: pick the source and the
 // destination, type a new directory and a title, choose バックアップ, press
-// 実行 and answer Yes twice. The folders are named in Shift-JIS, as an
-// archive made on the original platform unpacks them: their bytes reach the
-// engine unchanged.
+// 実行 and answer Yes twice. On POSIX the folders are named in Shift-JIS, as
+// an archive made on the original platform unpacks them: their bytes reach
+// the engine unchanged. Windows names are UTF-16, so there the same folders
+// have the engine's UTF-8 names.
 #include <gtest/gtest.h>
 
 #include "DialogDriver.h"
@@ -14,10 +15,18 @@ namespace {
 // "２０２０年度" in Shift-JIS.
 const std::string kNewTitleSjis = "\x82\x51\x82\x4f\x82\x51\x82\x4f\x94\x4e\x93\x78";
 
+#ifdef _WIN32
+const std::string kSourceName = "データ";
+const std::string kTargetName = "保存";
+#else
+const std::string kSourceName = "\x83\x66\x81\x5b\x83\x5e";  // データ
+const std::string kTargetName = "\x95\xdb\x91\xb6";          // 保存
+#endif
+
 TEST(WholeRequest, BackupIntoNewDirectoryWritesEveryDataFileAndReportsInOrder) {
     ScratchFolder scratch;
-    const std::string source = scratch.Path() + "/\x83\x66\x81\x5b\x83\x5e";  // データ
-    const std::string target = scratch.Path() + "/\x95\xdb\x91\xb6";          // 保存
+    const std::string source = scratch.Path() + "/" + kSourceName;
+    const std::string target = scratch.Path() + "/" + kTargetName;
     MakeDataFolder(source);
     MakeDir(target);
     const std::map<std::string, std::string> sourceBefore = FolderContents(source);
@@ -28,9 +37,9 @@ TEST(WholeRequest, BackupIntoNewDirectoryWritesEveryDataFileAndReportsInOrder) {
     driver.Prompts().ChooseFolder(target);
     driver.Click(IDC_BUTTON_DST_BROWSE);
     driver.Type(IDC_EDIT_NEWDIR, std::string("2020"));
-    EXPECT_EQ(driver.Text(IDC_EDIT_SRC_DIR), scratch.Child("データ/"));
+    EXPECT_EQ(driver.Text(IDC_EDIT_SRC_DIR), scratch.Child("データ") + kSeparator);
     EXPECT_EQ(driver.Text(IDC_EDIT_SRC_TITLE), std::string("２０１９年度　本校データ"));
-    EXPECT_EQ(driver.Text(IDC_EDIT_DST_DIR), scratch.Child("保存/2020"));
+    EXPECT_EQ(driver.Text(IDC_EDIT_DST_DIR), scratch.Child("保存") + kSeparator + "2020");
     driver.Replace(IDC_EDIT_DST_TITLE, std::string("２０２０年度"));
     driver.Click(IDC_RADIO_BACKUP);
     driver.Prompts().AnswerYes(2);

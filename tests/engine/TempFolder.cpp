@@ -7,10 +7,8 @@
 #include <stdexcept>
 #include <system_error>
 
-namespace {
-
-// Names are the engine's texts: bytes on POSIX, UTF-8 on Windows. Going
-// through char8_t keeps POSIX bytes as they are and converts on Windows.
+// Going through char8_t keeps POSIX bytes as they are and converts on
+// Windows.
 std::filesystem::path PathOf(const std::string& text) {
     return std::filesystem::path(std::u8string(text.begin(), text.end()));
 }
@@ -19,8 +17,6 @@ std::string TextOf(const std::filesystem::path& path) {
     const std::u8string text = path.u8string();
     return std::string(text.begin(), text.end());
 }
-
-}  // namespace
 
 TempFolder::TempFolder() {
     std::random_device random;

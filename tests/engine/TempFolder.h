@@ -10,6 +10,11 @@
 // Why a test of names differing only in case skips where FoldsCase().
 inline constexpr const char* kFoldsCase = "the file system folds letter case";
 
+// A path from a text of the engine's (bytes on POSIX, UTF-8 on Windows),
+// and back.
+std::filesystem::path PathOf(const std::string& text);
+std::string TextOf(const std::filesystem::path& path);
+
 class TempFolder {
   public:
     TempFolder();
