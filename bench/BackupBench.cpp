@@ -2,6 +2,9 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <map>
 
 #include "SampleData.h"
@@ -19,22 +22,7 @@ struct NoWaitCursor final : WaitIndicator {
     void EndWaitCursor() override {}
 };
 
-enum class Method { kEngine, kCp, kCpSync, kUnix2dos };
-constexpr Method kMethods[] = {Method::kEngine, Method::kCp, Method::kCpSync, Method::kUnix2dos};
-
-const char* MethodName(Method method) {
-    switch (method) {
-        case Method::kEngine:
-            return "engine";
-        case Method::kCp:
-            return "cp";
-        case Method::kCpSync:
-            return "cp+sync";
-        case Method::kUnix2dos:
-            return "unix2dos";
-    }
-    return "?";
-}
+constexpr const char* kWinePrograms = "bench";
 
 std::string FoldCase(std::string name) {
     for (char& c : name) {
@@ -107,41 +95,55 @@ int RunUnix2dos(const fs::path& source, const std::vector<std::string>& names,
     return 1;
 }
 
-int RunMethod(Method method, const fs::path& source, const std::vector<std::string>& names,
-              const fs::path& destination, std::string* error) {
+// The engine's backup and the plain copies, built for Windows and run under
+// Wine on the folder of the backup's files alone (Wine's "Z:" is "/").
+int RunWine(Method method, const fs::path& windowsBuild, const fs::path& source,
+            const fs::path& destination, std::string* error) {
+    const std::string from = "Z:" + source.string() + "/";
+    const std::string to = "Z:" + destination.string() + "/";
+    const std::string programs = (windowsBuild / kWinePrograms).string() + "/";
+    if (method == Method::kWineEngine) {
+        return RunChecked({"wine", programs + "backup-folder.exe", from, to}, error);
+    }
+    std::vector<std::string> argv = {"wine", programs + "copy-files.exe", from, to};
+    if (method == Method::kWineCopyFlush) {
+        argv.insert(argv.begin() + 2, "--flush");
+    }
+    return RunChecked(argv, error);
+}
+
+// Where each method reads: the Wine methods copy every file of their folder.
+struct Sources {
+    fs::path all;
+    std::vector<std::string> names;  // the files the backup writes, as all spells them
+    fs::path backupOnly;             // hard links to those files alone
+    fs::path windowsBuild;
+};
+
+int RunMethod(Method method, const Sources& sources, const fs::path& destination,
+              std::string* error) {
     switch (method) {
         case Method::kEngine:
-            return RunEngine(source, destination, error);
+            return RunEngine(sources.all, destination, error);
         case Method::kCp:
-            return RunCp(source, names, destination, error);
+            return RunCp(sources.all, sources.names, destination, error);
         case Method::kCpSync:
-            return RunCp(source, names, destination, error) &&
+            return RunCp(sources.all, sources.names, destination, error) &&
                    RunChecked({"sync", "-f", destination.string()}, error);
         case Method::kUnix2dos:
-            return RunUnix2dos(source, names, destination, error);
+            return RunUnix2dos(sources.all, sources.names, destination, error);
+        case Method::kWineEngine:
+        case Method::kWineCopy:
+        case Method::kWineCopyFlush:
+            return RunWine(method, sources.windowsBuild, sources.backupOnly, destination, error);
     }
     return 0;
 }
 
-std::vector<double>& SamplesOf(BackupFigures& figures, Method method) {
-    switch (method) {
-        case Method::kEngine:
-            return figures.engine;
-        case Method::kCp:
-            return figures.cp;
-        case Method::kCpSync:
-            return figures.cpSync;
-        case Method::kUnix2dos:
-            break;
-    }
-    return figures.unix2dos;
-}
-
 // Times method once into a new folder under runs. Returns 1 with the seconds
 // added to figures, 0 with a reason in *error.
-int TimeOnce(Method method, int round, const fs::path& source,
-             const std::vector<std::string>& names, const fs::path& runs, BackupFigures& figures,
-             std::string* error) {
+int TimeOnce(Method method, int round, const Sources& sources, const fs::path& runs,
+             BackupFigures& figures, std::string* error) {
     const fs::path destination = runs / (std::to_string(round) + "-" + MethodName(method));
     std::error_code code;
     if (!fs::create_directory(destination, code)) {
@@ -149,43 +151,126 @@ int TimeOnce(Method method, int round, const fs::path& source,
     }
     ::sync();
     int ok = 0;
-    const double seconds =
-        SecondsOf([&] { ok = RunMethod(method, source, names, destination, error); });
-    SamplesOf(figures, method).push_back(seconds);
+    const double seconds = SecondsOf([&] { ok = RunMethod(method, sources, destination, error); });
+    figures.seconds[method].push_back(seconds);
     return ok;
+}
+
+bool UsesWine(const std::vector<Method>& methods) {
+    return std::any_of(methods.begin(), methods.end(), [](Method method) {
+        return method == Method::kWineEngine || method == Method::kWineCopy ||
+               method == Method::kWineCopyFlush;
+    });
+}
+
+// Links the backup's files into their own folder, and starts Wine's server
+// (with the prefix the Windows test stage uses) so that no timed step pays
+// for it.
+int PrepareWine(Sources& sources, const fs::path& work, std::string* error) {
+    sources.backupOnly = work / "backup-only";
+    std::error_code code;
+    fs::create_directories(sources.backupOnly, code);
+    for (const std::string& name : sources.names) {
+        fs::create_hard_link(sources.all / name, sources.backupOnly / name, code);
+        if (code) {
+            return FailWith(error, "cannot link " + name + " into " + sources.backupOnly.string());
+        }
+    }
+    ::setenv("WINEPREFIX", (sources.windowsBuild / "wine-prefix").c_str(), 1);
+    ::setenv("WINEDEBUG", "-all", 1);
+    ::setenv("WINEDLLOVERRIDES", "mscoree,mshtml=", 1);
+    return RunChecked({"wineserver", "-p30"}, error) &&
+           RunChecked({"wine", "cmd", "/c", "exit"}, error);
 }
 
 }  // namespace
 
-int MeasureBackup(const fs::path& work, std::uint64_t sizeBytes, int runs, BackupFigures& figures,
-                  std::string* error) {
-    const fs::path source = work / "source";
-    const fs::path warmUp = work / "warm-up";
-    const fs::path runFolders = work / "runs";
+const char* MethodName(Method method) {
+    switch (method) {
+        case Method::kEngine:
+            return "engine";
+        case Method::kCp:
+            return "cp";
+        case Method::kCpSync:
+            return "cp+sync";
+        case Method::kUnix2dos:
+            return "unix2dos";
+        case Method::kWineEngine:
+            return "wine-engine";
+        case Method::kWineCopy:
+            return "wine-copy";
+        case Method::kWineCopyFlush:
+            return "wine-copy-flush";
+    }
+    return "?";
+}
+
+double MedianRatio(const BackupFigures& figures, Method a, Method b) {
+    const std::vector<double>& as = figures.seconds.at(a);
+    const std::vector<double>& bs = figures.seconds.at(b);
+    std::vector<double> ratios;
+    for (std::size_t i = 0; i < as.size() && i < bs.size(); ++i) {
+        ratios.push_back(as[i] / bs[i]);
+    }
+    return Median(ratios);
+}
+
+int MakeLargeSource(const fs::path& work, std::uint64_t sizeBytes, fs::path& source,
+                    std::string* error) {
+    source = work / "source";
     SampleFolderOptions options;
     options.sizeBytes = sizeBytes;
-    if (!MakeSampleFolder(source, options, nullptr, error)) {
+    return MakeSampleFolder(source, options, nullptr, error);
+}
+
+int MakeSmallFilesSource(const fs::path& work, std::uint64_t count, fs::path& source,
+                         std::string* error) {
+    constexpr std::uint64_t kBytes = 2000;
+    source = work / "small-files";
+    std::error_code code;
+    if (!fs::create_directories(source, code)) {
+        return FailWith(error, "cannot create " + source.string());
+    }
+    if (!WriteSampleBaseFile(source, kDefaultSampleTitle, error)) {
         return 0;
     }
+    for (std::uint64_t i = 0; i < count; ++i) {
+        char name[32];
+        std::snprintf(name, sizeof name, "S%05llu.ZEL", static_cast<unsigned long long>(i));
+        if (!WriteSampleTextFile(source / name, kBytes, i + 1, error)) {
+            return 0;
+        }
+    }
+    return 1;
+}
+
+int MeasureBackup(const fs::path& source, const fs::path& work, const std::vector<Method>& methods,
+                  int runs, const fs::path& windowsBuild, BackupFigures& figures,
+                  std::string* error) {
+    const fs::path warmUp = work / "warm-up";
+    const fs::path runFolders = work / "runs";
     std::error_code code;
     if (!fs::create_directories(warmUp, code) || !fs::create_directories(runFolders, code)) {
         return FailWith(error, "cannot create folders under " + work.string());
     }
     // One untimed backup reads the source into the page cache and tells which
     // files the backup writes, so that every method copies exactly those.
-    std::vector<std::string> names;
-    if (!RunEngine(source, warmUp, error) || !CopiedSourceNames(source, warmUp, names, error)) {
+    Sources sources{source, {}, {}, windowsBuild};
+    if (!RunEngine(source, warmUp, error) ||
+        !CopiedSourceNames(source, warmUp, sources.names, error)) {
         return 0;
     }
-    figures.files = names.size();
-    for (const std::string& name : names) {
+    if (UsesWine(methods) && !PrepareWine(sources, work, error)) {
+        return 0;
+    }
+    figures.files = sources.names.size();
+    for (const std::string& name : sources.names) {
         figures.bytes += fs::file_size(source / name);
     }
     for (int round = 0; round < runs; ++round) {
-        for (std::size_t i = 0; i < std::size(kMethods); ++i) {
-            const Method method =
-                kMethods[(i + static_cast<std::size_t>(round)) % std::size(kMethods)];
-            if (!TimeOnce(method, round, source, names, runFolders, figures, error)) {
+        for (std::size_t i = 0; i < methods.size(); ++i) {
+            const Method method = methods[(i + static_cast<std::size_t>(round)) % methods.size()];
+            if (!TimeOnce(method, round, sources, runFolders, figures, error)) {
                 return 0;
             }
         }

@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-// Starts argv[0] (looked up in PATH) with argv and waits for it. Returns its
+// Starts argv[0] (looked up in PATH) with argv, its output to /dev/null, and
+// waits for it. Returns its
 // exit status, or -1 when it could not be started or did not exit normally.
 // When usage is given it receives the child's resource usage (ru_maxrss in
 // KiB).

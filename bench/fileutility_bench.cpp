@@ -1,11 +1,16 @@
 // fileutility-bench: speed and memory of the data-folder engine.
 //
-//   fileutility-bench [--work DIR] [--size-mb N] [--runs N] [--memory-mb N]
-//                     [--unrelated N] [--keep]
+//   fileutility-bench [--work DIR] [--size-mb N] [--runs N] [--small-files N]
+//                     [--windows-build DIR] [--memory-mb N] [--unrelated N] [--keep]
 //
 // Measures, in one run, under a new folder in DIR (default /tmp):
 //  - a backup of a generated folder of about N MB (default 200) against cp,
 //    cp + "sync -f" and unix2dos per file, medians of --runs rounds (default 5);
+//  - a backup of --small-files small files (default 2,000) against cp and
+//    cp + "sync -f";
+//  - with --windows-build (a mingw-w64 build folder, its Wine prefix made by
+//    scripts/windows-test.sh), the Windows build's backup of the generated
+//    folder under Wine against a plain CopyFileW copy under Wine;
 //  - the peak resident memory of a process copying a --memory-mb MiB file
 //    (default 1024) through CopyDataFile;
 //  - selecting a backup's files in a folder of --unrelated files (default
@@ -24,6 +29,7 @@
 #include <string>
 #include <string_view>
 #include <thread>
+#include <vector>
 
 #include "BackupBench.h"
 #include "CountArgument.h"
@@ -41,12 +47,14 @@ struct BenchOptions {
     int runs = 5;
     std::uint64_t memoryBytes = 1ull << 30;
     std::uint64_t unrelated = 100'000;
+    std::uint64_t smallFiles = 2000;
+    fs::path windowsBuild;
     bool keep = false;
 };
 
 constexpr const char* kUsage =
-    "usage: fileutility-bench [--work DIR] [--size-mb N] [--runs N] [--memory-mb N] "
-    "[--unrelated N] [--keep]\n";
+    "usage: fileutility-bench [--work DIR] [--size-mb N] [--runs N] [--small-files N] "
+    "[--windows-build DIR] [--memory-mb N] [--unrelated N] [--keep]\n";
 
 bool ParseOptions(int argc, char** argv, BenchOptions& options) {
     for (int i = 1; i < argc; ++i) {
@@ -59,8 +67,8 @@ bool ParseOptions(int argc, char** argv, BenchOptions& options) {
             return false;
         }
         const char* value = argv[++i];
-        if (option == "--work") {
-            options.work = value;
+        if (option == "--work" || option == "--windows-build") {
+            (option == "--work" ? options.work : options.windowsBuild) = value;
             continue;
         }
         std::uint64_t number = 0;
@@ -75,12 +83,20 @@ bool ParseOptions(int argc, char** argv, BenchOptions& options) {
             options.memoryBytes = number << 20;
         } else if (option == "--unrelated") {
             options.unrelated = number;
+        } else if (option == "--small-files") {
+            options.smallFiles = number;
         } else {
             return false;
         }
     }
     return true;
 }
+
+const std::vector<Method> kLinuxMethods = {Method::kEngine, Method::kCp, Method::kCpSync,
+                                           Method::kUnix2dos};
+const std::vector<Method> kSmallFileMethods = {Method::kEngine, Method::kCp, Method::kCpSync};
+const std::vector<Method> kWineMethods = {Method::kWineEngine, Method::kWineCopy,
+                                          Method::kWineCopyFlush};
 
 const char* Verdict(bool met) {
     return met ? "met" : "NOT MET";
@@ -93,21 +109,54 @@ void PrintSamples(const char* label, const std::vector<double>& seconds, double 
                 *low * scale, *high * scale);
 }
 
+void PrintMethods(const BackupFigures& f, const std::vector<Method>& methods) {
+    for (const Method method : methods) {
+        PrintSamples(MethodName(method), f.seconds.at(method), 1, "s");
+    }
+}
+
+// Prints the median of the run-by-run ratios of a to b, against goal when one
+// is given (0: reported only).
+void PrintRatio(const BackupFigures& f, Method a, Method b, double goal) {
+    const double ratio = MedianRatio(f, a, b);
+    const std::string label = std::string(MethodName(a)) + " / " + MethodName(b);
+    if (goal > 0) {
+        std::printf("  %-28s %5.2f   goal <= %.2f: %s\n", label.c_str(), ratio, goal,
+                    Verdict(ratio <= goal));
+    } else {
+        std::printf("  %-28s %5.2f   (reported)\n", label.c_str(), ratio);
+    }
+}
+
+void PrintHeading(const char* what, const BackupFigures& f) {
+    std::printf(
+        "\n%s: %zu files, %.1f MB, %zu runs, medians; ratios are medians of the ratios "
+        "within each run\n",
+        what, f.files, static_cast<double>(f.bytes) / 1e6, f.seconds.begin()->second.size());
+}
+
 void PrintBackup(const BackupFigures& f) {
-    std::printf("\nBackup of a generated data folder: %zu files, %.1f MB, %zu runs, medians\n",
-                f.files, static_cast<double>(f.bytes) / 1e6, f.engine.size());
-    PrintSamples("engine: RunOperation(KIND_BACKUP)", f.engine, 1, "s");
-    PrintSamples("cp of the same files", f.cp, 1, "s");
-    PrintSamples("cp, then sync -f", f.cpSync, 1, "s");
-    PrintSamples("unix2dos -f -n, one process per file", f.unix2dos, 1, "s");
-    const double engine = Median(f.engine);
-    const double againstSync = engine / Median(f.cpSync);
-    const double unix2dos = Median(f.unix2dos) / engine;
-    std::printf("  engine / (cp + sync -f)  %5.2f   goal <= 1.2: %s\n", againstSync,
-                Verdict(againstSync <= 1.2));
-    std::printf("  engine / cp              %5.2f   (reported)\n", engine / Median(f.cp));
-    std::printf("  unix2dos / engine        %5.2f   goal >= 3: %s\n", unix2dos,
+    PrintHeading("Backup of a generated data folder", f);
+    PrintMethods(f, kLinuxMethods);
+    PrintRatio(f, Method::kEngine, Method::kCpSync, 1.05);
+    PrintRatio(f, Method::kEngine, Method::kCp, 0);
+    const double unix2dos = 1 / MedianRatio(f, Method::kEngine, Method::kUnix2dos);
+    std::printf("  %-28s %5.2f   goal >= 3: %s\n", "unix2dos / engine", unix2dos,
                 Verdict(unix2dos >= 3));
+}
+
+void PrintSmallFiles(const BackupFigures& f) {
+    PrintHeading("Backup of a folder of small files", f);
+    PrintMethods(f, kSmallFileMethods);
+    PrintRatio(f, Method::kEngine, Method::kCpSync, 1.1);
+    PrintRatio(f, Method::kEngine, Method::kCp, 0);
+}
+
+void PrintWine(const BackupFigures& f) {
+    PrintHeading("WINE FIGURES (Wine's file calls on Linux, not Windows): the generated folder", f);
+    PrintMethods(f, kWineMethods);
+    PrintRatio(f, Method::kWineEngine, Method::kWineCopy, 1.2);
+    PrintRatio(f, Method::kWineEngine, Method::kWineCopyFlush, 0);
 }
 
 void PrintMemory(const MemoryFigures& f) {
@@ -140,19 +189,42 @@ void PrintHeader(const BenchOptions& options, const fs::path& work) {
     std::strftime(date, sizeof date, "%Y-%m-%d %H:%M UTC", std::gmtime(&now));
     std::printf("fileutility-bench, %s, %u cores, work folder %s\n", date,
                 std::thread::hardware_concurrency(), work.c_str());
-    std::printf("size %.0f MB, %d runs, memory file %llu MiB, %llu unrelated files\n",
-                static_cast<double>(options.sizeBytes) / 1e6, options.runs,
-                static_cast<unsigned long long>(options.memoryBytes >> 20),
-                static_cast<unsigned long long>(options.unrelated));
+    std::printf(
+        "size %.0f MB, %d runs, %llu small files, memory file %llu MiB, %llu unrelated "
+        "files\n",
+        static_cast<double>(options.sizeBytes) / 1e6, options.runs,
+        static_cast<unsigned long long>(options.smallFiles),
+        static_cast<unsigned long long>(options.memoryBytes >> 20),
+        static_cast<unsigned long long>(options.unrelated));
 }
 
 int RunAll(const BenchOptions& options, const fs::path& work, std::string* error) {
     PrintHeader(options, work);
+    fs::path large;
     BackupFigures backup;
-    if (!MeasureBackup(work / "backup", options.sizeBytes, options.runs, backup, error)) {
+    if (!MakeLargeSource(work, options.sizeBytes, large, error) ||
+        !MeasureBackup(large, work / "backup", kLinuxMethods, options.runs, {}, backup, error)) {
         return 0;
     }
     PrintBackup(backup);
+    fs::path small;
+    BackupFigures smallFiles;
+    if (!MakeSmallFilesSource(work, options.smallFiles, small, error) ||
+        !MeasureBackup(small, work / "small", kSmallFileMethods, options.runs, {}, smallFiles,
+                       error)) {
+        return 0;
+    }
+    PrintSmallFiles(smallFiles);
+    if (options.windowsBuild.empty()) {
+        std::printf("\nNo --windows-build given: no Wine figures.\n");
+    } else {
+        BackupFigures wine;
+        if (!MeasureBackup(large, work / "wine", kWineMethods, options.runs,
+                           fs::absolute(options.windowsBuild), wine, error)) {
+            return 0;
+        }
+        PrintWine(wine);
+    }
     MemoryFigures memory;
     const std::string self = fs::read_symlink("/proc/self/exe").string();
     if (!MeasureCopyMemory(work / "memory", options.memoryBytes, self, memory, error)) {

@@ -9,6 +9,28 @@ namespace {
 
 constexpr char kEndOfData = 0x1A;
 
+// Writes one piece of a file as text: each LF without a CR before it (afterCr
+// tells of the byte before the piece, and is updated) as CR LF, every other
+// byte as it is. Returns false when the data ended (0x1A) or a write failed.
+bool CopyPieceAsText(std::string_view piece, bool& afterCr, TextWriter& writer) {
+    for (std::string_view rest = piece; !rest.empty();) {
+        const std::size_t at = FirstOutOfForm(rest, afterCr);
+        if (!writer.WriteUnchanged(rest.substr(0, at))) {
+            return false;
+        }
+        if (at == rest.size()) {
+            afterCr = rest.back() == '\r';
+            return true;
+        }
+        if (rest[at] == kEndOfData || !writer.WriteUnchanged("\r\n")) {
+            return false;
+        }
+        afterCr = false;
+        rest.remove_prefix(at + 1);
+    }
+    return true;
+}
+
 }  // namespace
 
 TextReader::TextReader(const FileHandle& file) : file_(file), buffer_(new char[kBufferBytes]) {}
@@ -68,38 +90,34 @@ bool TextReader::IsInTextForm(std::uint64_t& size) {
             return false;
         }
         inForm = check.Add({buffer_.get(), got});
+        if (!inForm && size == 0) {
+            checked_ = got;  // the file's first bytes: CopyAsText starts from them
+        }
     }
     return inForm;
 }
 
 void TextReader::CopyAsText(TextWriter& writer) {
-    if (const int error = Rewind(file_)) {
-        error_ = error;
-        return;
-    }
-    bool afterCr = false;
-    for (;;) {
-        std::size_t got = 0;
-        if (const int error = ReadSome(file_, buffer_.get(), kBufferBytes, got)) {
+    // Unless the check stopped in its first read, the file is read again
+    // from its start.
+    std::size_t got = checked_;
+    checked_ = 0;
+    if (got == 0) {
+        if (const int error = Rewind(file_)) {
             error_ = error;
             return;
         }
-        std::string_view rest(buffer_.get(), got);
-        while (!rest.empty()) {
-            const std::size_t at = FirstOutOfForm(rest, afterCr);
-            if (!writer.WriteUnchanged(rest.substr(0, at)) || at == rest.size()) {
-                break;
-            }
-            if (rest[at] == kEndOfData || !writer.WriteUnchanged("\r\n")) {
+    }
+    for (bool afterCr = false;; got = 0) {
+        if (got == 0) {
+            if (const int error = ReadSome(file_, buffer_.get(), kBufferBytes, got)) {
+                error_ = error;
                 return;
             }
-            afterCr = false;  // the byte before the rest is that LF
-            rest.remove_prefix(at + 1);
         }
-        if (got == 0 || writer.error() != 0) {
+        if (got == 0 || !CopyPieceAsText({buffer_.get(), got}, afterCr, writer)) {
             return;
         }
-        afterCr = buffer_[got - 1] == '\r';
     }
 }
 

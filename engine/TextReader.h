@@ -48,7 +48,8 @@ class TextReader {
     const FileHandle& file() const { return file_; }
 
     // Copies the file from its start (call before anything is taken, or
-    // after IsInTextForm) to writer in one pass: the same bytes that Take and writer.Write would
+    // after IsInTextForm, whose last read it uses when that was its first) to
+    // writer in one pass: the same bytes that Take and writer.Write would
     // write, but each CR LF passes as it is instead of becoming LF and CR LF
     // again. A failed read is in error(), a failed write in writer.error().
     void CopyAsText(TextWriter& writer);
@@ -66,5 +67,6 @@ class TextReader {
     std::size_t end_ = 0;     // end of the translated bytes
     bool carriedCr_ = false;  // a CR at the end of a fill waits for the next byte
     bool ended_ = false;
+    std::size_t checked_ = 0;  // the file's first bytes, left in the buffer by IsInTextForm
     int error_ = 0;
 };
