@@ -9,8 +9,7 @@
 #include <vector>
 
 // Starts argv[0] (looked up in PATH) with argv, its output to /dev/null, and
-// waits for it. Returns its
-// exit status, or -1 when it could not be started or did not exit normally.
-// When usage is given it receives the child's resource usage (ru_maxrss in
-// KiB).
+// waits for it. Returns its exit status, or -1 when it could not be started
+// or did not exit normally. When usage is given it receives the child's
+// resource usage (ru_maxrss in KiB).
 int RunProgram(const std::vector<std::string>& argv, rusage* usage = nullptr);
