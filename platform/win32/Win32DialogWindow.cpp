@@ -110,7 +110,6 @@ void Win32DialogWindow::Create() {
 }
 
 void Win32DialogWindow::EndDialog(int result) {
-    SetResult(m_dialog, result);
     m_open = false;
     if (m_window == nullptr) {
         return;

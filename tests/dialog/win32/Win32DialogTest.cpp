@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "DialogDriver.h"
+#include "dialog/AboutDlg.h"
 #include "platform/Dialog.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Api.h"
@@ -26,16 +28,11 @@ class RecordingDialog final : public CDialog {
         : CDialog(*FindDialogTemplate(templateId), parent, nullptr) {}
 
     std::vector<std::pair<int, Notification>> commands;
-    std::vector<unsigned> sysCommands;
 
   protected:
     void OnCommand(int id, Notification notification) override {
         commands.emplace_back(id, notification);
         CDialog::OnCommand(id, notification);
-    }
-    void OnSysCommand(unsigned id, long lParam) override {
-        sysCommands.push_back(id);
-        CDialog::OnSysCommand(id, lParam);
     }
 };
 
@@ -227,11 +224,12 @@ TEST(Win32DialogWindow, CheckingARadioButtonUnchecksTheOthersOfItsGroupOnly) {
     EXPECT_FALSE(dialog.IsDlgButtonChecked(IDC_RADIO_BACKUP));
 }
 
-TEST(Win32DialogWindow, SystemMenuCarriesTheProgramsItemAfterASeparator) {
-    RecordingDialog dialog(IDD_FILEUTILITY_DIALOG);
-    dialog.Create();
-    dialog.AppendSystemMenuItem(IDM_ABOUTBOX, "ﾊﾞｰｼﾞｮﾝ情報(&A)...");
-    HMENU menu = ::GetSystemMenu(WindowOf(&dialog), FALSE);
+// The main dialog's system menu, as Windows holds it: its item after a
+// separator opens the About box over the main dialog; close ends it.
+TEST(Win32DialogWindow, SystemMenuItemOpensTheAboutBoxAndCloseEndsTheDialog) {
+    DialogDriver driver("");
+    HWND window = WindowOf(&driver.Dialog());
+    HMENU menu = ::GetSystemMenu(window, FALSE);
     const int count = ::GetMenuItemCount(menu);
     ASSERT_GE(count, 2);
     EXPECT_EQ(::GetMenuState(menu, static_cast<UINT>(count - 2), MF_BYPOSITION) & MF_SEPARATOR,
@@ -241,14 +239,20 @@ TEST(Win32DialogWindow, SystemMenuCarriesTheProgramsItemAfterASeparator) {
     ::GetMenuStringW(menu, IDM_ABOUTBOX, text, 64, MF_BYCOMMAND);
     EXPECT_EQ(std::wstring(text), L"ﾊﾞｰｼﾞｮﾝ情報(&A)...");
 
-    // The item and the close box reach OnSysCommand, whose default closes.
-    HWND window = WindowOf(&dialog);
-    ::SendMessageW(window, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
-    EXPECT_TRUE(dialog.IsOpen());
+    bool isAbout = false;
+    HWND owner = nullptr;
+    EXPECT_TRUE(WithModalDialog([&] { ::SendMessageW(window, WM_SYSCOMMAND, IDM_ABOUTBOX, 0); },
+                                [&](CDialog& modal) {
+                                    isAbout = dynamic_cast<CAboutDlg*>(&modal) != nullptr;
+                                    owner = ::GetWindow(WindowOf(&modal), GW_OWNER);
+                                }));
+    EXPECT_TRUE(isAbout);
+    EXPECT_EQ(owner, window);
+    EXPECT_TRUE(driver.Dialog().IsOpen());
+
     ::SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_EQ(dialog.sysCommands, (std::vector<unsigned>{IDM_ABOUTBOX, SC_CLOSE}));
-    EXPECT_FALSE(dialog.IsOpen());
-    EXPECT_EQ(dialog.Result(), IDCANCEL);
+    EXPECT_FALSE(driver.Dialog().IsOpen());
+    EXPECT_EQ(driver.Dialog().Result(), IDCANCEL);
 }
 
 TEST(Win32DialogWindow, ModalDialogIsOwnedByItsParentAndEndsWithEscape) {
