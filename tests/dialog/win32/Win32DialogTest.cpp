@@ -175,7 +175,7 @@ TEST(Win32DialogWindow, UserActionsReachTheHandlers) {
          [](CDialog& d) { ClickItem(d, IDC_RADIO_BACKUP); },
          {{IDC_RADIO_BACKUP, Notification::kChecked}},
          true},
-        {"click the disabled new-folder edit's neighbour",
+        {"a disabled button ignores a click",
          [](CDialog& d) {
              d.EnableDlgItem(IDC_BUTTON_VERSION, false);
              ClickItem(d, IDC_BUTTON_VERSION);
