@@ -9,6 +9,16 @@
 #include "ScriptedPrompts.h"
 #include "UserInput.h"
 #include "dialog/FileUtilityDlg.h"
+#include "res/Resource.h"
+
+// Each kind button with its kind, in an order that changes the kind each time.
+struct KindButton {
+    int id;
+    int kind;
+};
+inline constexpr KindButton kKindButtons[] = {{IDC_RADIO_BACKUP, KIND_BACKUP},
+                                              {IDC_RADIO_CARRYOVER, KIND_CARRY_OVER},
+                                              {IDC_RADIO_NEW, KIND_NEW}};
 
 class DialogDriver {
   public:

@@ -16,14 +16,6 @@ namespace {
 
 const std::string kSampleTitle = "２０１９年度　本校データ";
 
-// Each kind button with its kind, in an order that changes the kind each time.
-const struct {
-    int id;
-    int kind;
-} kKindButtons[] = {{IDC_RADIO_BACKUP, KIND_BACKUP},
-                    {IDC_RADIO_CARRYOVER, KIND_CARRY_OVER},
-                    {IDC_RADIO_NEW, KIND_NEW}};
-
 class MainDialog : public testing::Test {
   protected:
     void SetUp() override {

@@ -22,14 +22,6 @@
 
 namespace {
 
-// Each kind button with its kind, in an order that changes the kind each time.
-const struct {
-    int id;
-    int kind;
-} kKindButtons[] = {{IDC_RADIO_BACKUP, KIND_BACKUP},
-                    {IDC_RADIO_CARRYOVER, KIND_CARRY_OVER},
-                    {IDC_RADIO_NEW, KIND_NEW}};
-
 class QtDialog : public testing::Test {
   protected:
     void SetUp() override {
