@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds the engine, the environment file and their tests for Windows with
-# mingw-w64 (warnings are errors) and runs the tests under Wine through CTest.
+# Builds the program and its tests for Windows with mingw-w64 (warnings are
+# errors), runs the tests under Wine through CTest, compares a backup with the
+# Linux build's, and builds the installer and the zip and tries the installer
+# (scripts/windows-package.sh).
 # Wine's prefix and a Japanese locale for it live in the build folder; a cold
 # prefix is made and prepared on the first run.
 set -euo pipefail
@@ -37,3 +39,6 @@ echo "cp -r of the whole folder:"
 time cp -r "$sample/source" "$sample/cp"
 diff -r "$sample/linux" "$sample/windows"
 echo "the Windows build's backup is byte-identical to the Linux build's"
+
+# The installer and the zip, and the installer tried under Wine.
+bash scripts/windows-package.sh

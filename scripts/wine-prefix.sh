@@ -23,7 +23,8 @@ make_japanese_locale() {
 # output pipe of whoever started it open (CTest's, this script's): they are
 # started here on no pipe of ours. Stopped when the calling script exits.
 start_wine_services() {
-    wineserver -p
+    # A server already running for the prefix (a calling script's) is kept.
+    wineserver -p 2>/dev/null || true
     wine cmd /c exit </dev/null >/dev/null 2>&1
 }
 
