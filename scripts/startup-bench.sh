@@ -3,9 +3,9 @@
 # programs of their toolkits that show a dialog, on a virtual X server:
 #   bash scripts/startup-bench.sh [runs]      (5 runs each by default)
 # Linux: build/app/fileutility against build/bench/bare-qt-dialog. Windows,
-# under Wine: build-windows/app/fileutility.exe against bare-win32-dialog.exe,
-# stripped as installed, in a prefix of their own with Wine's X11 driver
-# (build-windows/wine-prefix-x11).
+# under Wine: build-windows/app/fileutility.exe against bare-win32-dialog.exe
+# and the same with the program's manifest and icon, stripped as installed, in
+# a prefix of their own with Wine's X11 driver (build-windows/wine-prefix-x11).
 # Each program is measured from outside by build/bench/startup-watch, from its
 # start to its first mapped window and its resident memory once shown; the
 # utility starts in a folder whose zeldefs8.env names a generated sample data
@@ -21,7 +21,7 @@ fi
 runs=${1:-5}
 
 cmake --build build --target fileutility bare-qt-dialog startup-watch make-sample-folder
-cmake --build build-windows --target fileutility bare-win32-dialog
+cmake --build build-windows --target fileutility bare-win32-dialog bare-win32-dialog-manifest
 
 work="$PWD/build/startup-bench"
 if [ ! -d "$work/data" ]; then
@@ -45,12 +45,14 @@ unset QT_QPA_PLATFORM
 measure "Linux, fileutility" "$work/linux" "$PWD/build/app/fileutility"
 measure "Linux, bare Qt dialog" "$work/linux" "$PWD/build/bench/bare-qt-dialog"
 
-# Both programs stripped, as the installer ships them: Wine maps a program's
-# debug sections with the rest (about 5 MB more resident for fileutility.exe).
-for program in app/fileutility bench/bare-win32-dialog; do
+# The programs stripped, as the installer ships them: Wine maps a program's
+# debug sections with the rest (about 6 MB more resident for fileutility.exe).
+for program in app/fileutility bench/bare-win32-dialog bench/bare-win32-dialog-manifest; do
     x86_64-w64-mingw32-strip -o "$work/windows/$(basename $program).exe" "build-windows/$program.exe"
 done
 . scripts/wine-prefix.sh
 start_wine_prefix "$PWD/build-windows/wine-prefix-x11" x11
 measure "Windows under Wine, fileutility.exe" "$work/windows" wine fileutility.exe
 measure "Windows under Wine, bare Win32 dialog" "$work/windows" wine bare-win32-dialog.exe
+measure "Windows under Wine, bare Win32 dialog with the program's manifest" "$work/windows" \
+    wine bare-win32-dialog-manifest.exe
