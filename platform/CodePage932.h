@@ -7,8 +7,8 @@
 #include <string_view>
 
 // Returns utf8 in code page 932. complete is set false when a character has
-// no code page 932 form (a one-byte substitute then stands for it), true
-// otherwise.
+// no code page 932 form ("?" then stands for each of its UTF-16 units, as on
+// Windows), true otherwise.
 std::string ToCodePage932(std::string_view utf8, bool& complete);
 
 // Returns bytes as UTF-8; every byte that starts no code page 932 character

@@ -1,9 +1,11 @@
 // Code page 932 through Qt's converters, which on Debian are ICU's.
 #include <QByteArray>
+#include <QList>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include "platform/CodePage932.h"
+#include "platform/qt/QtText.h"
 
 namespace {
 
@@ -22,11 +24,21 @@ std::string ToStdString(const QByteArray& bytes) {
 }  // namespace
 
 std::string ToCodePage932(std::string_view utf8, bool& complete) {
-    QStringEncoder encoder(ShiftJisName(), QStringConverter::Flag::Stateless);
-    const QByteArray bytes =
-        encoder.encode(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
-    complete = !encoder.hasError();
-    return ToStdString(bytes);
+    complete = true;
+    std::string bytes;
+    // One character at a time: ICU's own substitute is two bytes, Windows'
+    // is a "?" for each UTF-16 unit, and the limits must count alike.
+    for (const char32_t ch : ToQString(utf8).toUcs4()) {
+        QStringEncoder encoder(ShiftJisName(), QStringConverter::Flag::Stateless);
+        const QByteArray character = encoder.encode(QString::fromUcs4(&ch, 1));
+        if (encoder.hasError()) {
+            complete = false;
+            bytes.append(ch > 0xFFFF ? 2 : 1, '?');
+        } else {
+            bytes += ToStdString(character);
+        }
+    }
+    return bytes;
 }
 
 std::string FromCodePage932(std::string_view bytes) {

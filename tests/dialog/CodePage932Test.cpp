@@ -10,16 +10,10 @@
 
 namespace {
 
-// What stands for a character code page 932 cannot hold: ICU writes its
-// substitute FC FC, Windows "?" (for a character beyond the BMP one per
-// UTF-16 unit).
-#ifdef _WIN32
+// What stands for a character code page 932 cannot hold: "?" for each of
+// its UTF-16 units.
 const std::string kSubstitute = "?";
 const std::string kSubstituteBeyondBmp = "??";
-#else
-const std::string kSubstitute = "\xFC\xFC";
-const std::string kSubstituteBeyondBmp = "\xFC\xFC";
-#endif
 
 TEST(CodePage932, VendorCharactersTakeTheSameBytesOnBothPlatforms) {
     const struct {
