@@ -14,11 +14,9 @@
 
 namespace {
 
-const RecordedMessage kConfirmStart = Question(std::string("ファイルを作成してもよろしいですか。"));
-const RecordedMessage kConfirmNewDir =
-    Question(std::string("新規にディレクトリを作成してもよろしいですか。"));
-const RecordedMessage kSameFolder =
-    Notice(std::string("コピー元とコピー先のディレクトリが同じです。"));
+const RecordedMessage kConfirmStart = Question("ファイルを作成してもよろしいですか。");
+const RecordedMessage kConfirmNewDir = Question("新規にディレクトリを作成してもよろしいですか。");
+const RecordedMessage kSameFolder = Notice("コピー元とコピー先のディレクトリが同じです。");
 
 class ExecuteChecks : public testing::Test {
   protected:
@@ -49,13 +47,13 @@ TEST_F(ExecuteChecks, NoToTheFirstQuestionDoesNothingNotEvenAReadBack) {
     MakeDir(scratch.Path() + "/out");
     DialogDriver driver(source + "/");
     driver.PickDestination(scratch.Child("out"));
-    driver.Replace(IDC_EDIT_DST_TITLE, std::string("typed"));
+    driver.Replace(IDC_EDIT_DST_TITLE, "typed");
     const std::vector<std::string> before = Tree();
     driver.Prompts().AnswerNo();
     Execute(driver);
 
     EXPECT_EQ(driver.Prompts().Messages(), std::vector<RecordedMessage>{kConfirmStart});
-    EXPECT_EQ(driver.Dialog().m_strDstTitle, std::string("２０１９年度　本校データ"))
+    EXPECT_EQ(driver.Dialog().m_strDstTitle, "２０１９年度　本校データ")
         << "the typed title must not have been read back";
     EXPECT_EQ(Tree(), before);
 }
@@ -68,10 +66,9 @@ TEST_F(ExecuteChecks, EmptyFoldersAreRefusedWithTheirMessages) {
         std::string message;
     };
     const Row rows[] = {
-        {"neither", false, false, std::string("コピー元のディレクトリを正しく設定して下さい。")},
-        {"no source", false, true, std::string("コピー元のディレクトリを正しく設定して下さい。")},
-        {"no destination", true, false,
-         std::string("コピー先のディレクトリを正しく設定して下さい。")},
+        {"neither", false, false, "コピー元のディレクトリを正しく設定して下さい。"},
+        {"no source", false, true, "コピー元のディレクトリを正しく設定して下さい。"},
+        {"no destination", true, false, "コピー先のディレクトリを正しく設定して下さい。"},
     };
     MakeDir(scratch.Path() + "/out");
     for (const Row& row : rows) {
@@ -102,8 +99,7 @@ TEST_F(ExecuteChecks, SourceWithoutBaseFileIsRefusedEvenForNewCreation) {
 
     EXPECT_EQ(driver.Prompts().Messages(),
               (std::vector<RecordedMessage>{
-                  kConfirmStart,
-                  Notice(std::string("コピー元ディレクトリにZelmoraのファイルがありません。"))}));
+                  kConfirmStart, Notice("コピー元ディレクトリにZelmoraのファイルがありません。")}));
     EXPECT_EQ(Tree(), before);
 }
 
@@ -125,17 +121,17 @@ TEST_F(ExecuteChecks, SameFolderInAnyWrittenFormIsRefused) {
     };
     const std::string parent = scratch.Child("data");
     const Row rows[] = {
-        {source + "/", std::string(source), {}},
-        {source, std::string(source + "/"), {}},
-        {source + "/", std::string(source + "//"), {}},
-        {source + "/", parent, std::string("2019")},
-        {source, parent, std::string("2019")},
+        {source + "/", source, {}},
+        {source, source + "/", {}},
+        {source + "/", source + "//", {}},
+        {source + "/", parent, "2019"},
+        {source, parent, "2019"},
 #ifndef _WIN32
         {source + "/", scratch.Child("link"), {}},
 #endif
-        {source + "/", std::string(source + "/sub/.."), {}},
+        {source + "/", source + "/sub/..", {}},
         {scratch.Path() + "/data/", scratch.Child("DATA"), {}},
-        {source + "/", std::string("/"), {}},
+        {source + "/", "/", {}},
     };
     for (const Row& row : rows) {
         const std::string label = row.dataPath + " -> " + row.destination + " + " + row.newDir;
@@ -161,7 +157,7 @@ TEST_F(ExecuteChecks, NoToTheNewDirectoryQuestionCancelsTheRequest) {
     MakeDir(scratch.Path() + "/out");
     DialogDriver driver(source + "/");
     driver.PickDestination(scratch.Child("out"));
-    driver.Type(IDC_EDIT_NEWDIR, std::string("2020"));
+    driver.Type(IDC_EDIT_NEWDIR, "2020");
     const std::vector<std::string> before = Tree();
     driver.Prompts().AnswerYes();
     driver.Prompts().AnswerNo();
@@ -180,10 +176,8 @@ TEST_F(ExecuteChecks, NewDirectoryThatCannotBeCreatedIsReportedAndNothingIsWritt
         std::string reason;
     };
     const Row rows[] = {
-        {scratch.Child("missing"), std::string("2020"),
-         std::string("親のディレクトリがありません。")},
-        {std::string(scratch.Path()), std::string("taken"),
-         std::string("同じ名前のファイルがあります。")},
+        {scratch.Child("missing"), "2020", "親のディレクトリがありません。"},
+        {std::string(scratch.Path()), "taken", "同じ名前のファイルがあります。"},
     };
     for (const Row& row : rows) {
         DialogDriver driver(source + "/");
@@ -209,11 +203,11 @@ TEST_F(ExecuteChecks, ExistingNewDirectoryIsUsedAsItIs) {
     WriteBytes(scratch.Path() + "/out/2020/KEEP.TXT", "kept\r\n");
     DialogDriver driver(source + "/");
     driver.PickDestination(scratch.Child("out"));
-    driver.Type(IDC_EDIT_NEWDIR, std::string("2020"));
+    driver.Type(IDC_EDIT_NEWDIR, "2020");
     driver.Prompts().AnswerYes(2);
     Execute(driver);
 
-    EXPECT_EQ(driver.Prompts().Messages().back(), Notice(std::string("新規作成が終了しました。")));
+    EXPECT_EQ(driver.Prompts().Messages().back(), Notice("新規作成が終了しました。"));
     EXPECT_EQ(FolderContents(scratch.Path() + "/out/2020"),
               (std::map<std::string, std::string>{
                   {"KEEP.TXT", "kept\r\n"}, {"zelbas00.dat", SampleBaseFile(kSampleTitleSjis)}}));
@@ -232,9 +226,9 @@ TEST_F(ExecuteChecks, NewDirectoryNameIsRefusedForEachSeparatorItHolds) {
         std::vector<RecordedMessage> refusals;
     };
     const Row rows[] = {
-        {std::string("a\\b"), {refusal('\\')}},
-        {std::string("a/b"), {refusal('/')}},
-        {std::string("a\\b/c"), {refusal('\\'), refusal('/')}},
+        {"a\\b", {refusal('\\')}},
+        {"a/b", {refusal('/')}},
+        {"a\\b/c", {refusal('\\'), refusal('/')}},
     };
     MakeDir(scratch.Path() + "/out");
     for (const Row& row : rows) {
@@ -256,13 +250,13 @@ TEST_F(ExecuteChecks, NewDirectoryNamedWithKanjiEndingIn5CIsCreated) {
     MakeDir(scratch.Path() + "/out");
     DialogDriver driver(source + "/");
     driver.PickDestination(scratch.Child("out"));
-    driver.Type(IDC_EDIT_NEWDIR, std::string("十表ソ"));
+    driver.Type(IDC_EDIT_NEWDIR, "十表ソ");
     driver.Prompts().AnswerYes(2);
     Execute(driver);
 
     EXPECT_EQ(driver.Prompts().Messages(),
               (std::vector<RecordedMessage>{kConfirmStart, kConfirmNewDir,
-                                            Notice(std::string("新規作成が終了しました。"))}));
+                                            Notice("新規作成が終了しました。")}));
     EXPECT_EQ(ReadBytes(scratch.Path() + "/out/十表ソ/zelbas00.dat"),
               SampleBaseFile(kSampleTitleSjis));
 }
@@ -278,9 +272,9 @@ TEST_F(ExecuteChecks, TitleThatShiftJisCannotHoldIsRefusedBeforeAnythingIsWritte
         std::string newDir;
         RecordedMessage first;
     } rows[] = {
-        {scratch.Child("out"), std::string("2020"), refusal},
-        {std::string(source), {}, kSameFolder},
-        {scratch.Child("out"), std::string("a/b"),
+        {scratch.Child("out"), "2020", refusal},
+        {source, {}, kSameFolder},
+        {scratch.Child("out"), "a/b",
          Notice(std::string("新規に作成できるディレクトリは１階層までです。\n"
                             "新規ディレクトリ名に'/'は使用できません。"))},
     };
@@ -289,7 +283,7 @@ TEST_F(ExecuteChecks, TitleThatShiftJisCannotHoldIsRefusedBeforeAnythingIsWritte
         DialogDriver driver(source + "/");
         driver.PickDestination(row.destination);
         driver.Type(IDC_EDIT_NEWDIR, row.newDir);
-        driver.Replace(IDC_EDIT_DST_TITLE, std::string("Café 2020"));
+        driver.Replace(IDC_EDIT_DST_TITLE, "Café 2020");
         const std::vector<std::string> before = Tree();
         driver.Prompts().AnswerYes();
         Execute(driver);
@@ -314,11 +308,10 @@ TEST_F(ExecuteChecks, TitleIsWrittenAsReadUnlessEdited) {
     } rows[] = {
         {"\x80", undecoded, {}, "\x80"},
         {"\xA0\xFD\xFE\xFF", undecoded + undecoded + undecoded + undecoded, {}, "\xA0\xFD\xFE\xFF"},
-        {"\xEE\xE0", std::string("髙"), {}, "\xEE\xE0"},
+        {"\xEE\xE0", "髙", {}, "\xEE\xE0"},
         {"ab\x82", std::string("ab") + undecoded, {}, "ab\x82"},
         {std::string(50, '\x80'), Repeated(undecoded, 50), {}, std::string(50, '\x80')},
-        {kSampleTitleSjis, std::string("２０１９年度　本校データ"),
-         std::string("令和8年度〜−‖—¢£¬"),
+        {kSampleTitleSjis, "２０１９年度　本校データ", "令和8年度〜−‖—¢£¬",
          "\x97\xdf\x98\x61"
          "8"
          "\x94\x4e\x93\x78\x81\x60\x81\x7c\x81\x61\x81\x5c\x81\x91\x81\x92\x81\xca"},
@@ -330,7 +323,7 @@ TEST_F(ExecuteChecks, TitleIsWrittenAsReadUnlessEdited) {
         MakeDataFolder(from, row.read);
         MakeDir(out);
         DialogDriver driver(from + "/");
-        driver.PickDestination(std::string(out));
+        driver.PickDestination(out);
         EXPECT_EQ(driver.Text(IDC_EDIT_SRC_TITLE), row.shown) << from;
         if (!row.edited.empty()) {
             driver.Replace(IDC_EDIT_DST_TITLE, row.edited);
@@ -338,9 +331,7 @@ TEST_F(ExecuteChecks, TitleIsWrittenAsReadUnlessEdited) {
         driver.Prompts().AnswerYes();
         Execute(driver);
 
-        EXPECT_EQ(driver.Prompts().Messages().back(),
-                  Notice(std::string("新規作成が終了しました。")))
-            << from;
+        EXPECT_EQ(driver.Prompts().Messages().back(), Notice("新規作成が終了しました。")) << from;
         EXPECT_EQ(ReadBytes(out + "/zelbas00.dat"), SampleBaseFile(row.written)) << from;
     }
 }
@@ -350,10 +341,9 @@ TEST_F(ExecuteChecks, NewCreationWritesOnlyTheBaseFileWithTheTitleShown) {
     MakeDir(out);
     WriteBytes(out + "/ZELCODB0.DAT", "old master\r\n");
     DialogDriver driver(source + "/");
-    driver.PickDestination(std::string(out));
+    driver.PickDestination(out);
     // 25 double-byte characters: the whole 50-byte limit.
-    driver.Replace(IDC_EDIT_DST_TITLE,
-                   std::string("令和二年度　第一学年から第三学年の全生徒基本データ"));
+    driver.Replace(IDC_EDIT_DST_TITLE, "令和二年度　第一学年から第三学年の全生徒基本データ");
     driver.Prompts().AnswerYes();
     Execute(driver);
 
@@ -361,7 +351,7 @@ TEST_F(ExecuteChecks, NewCreationWritesOnlyTheBaseFileWithTheTitleShown) {
         "\x97\xdf\x98\x61\x93\xf1\x94\x4e\x93\x78\x81\x40\x91\xe6\x88\xea\x8a\x77\x94\x4e"
         "\x82\xa9\x82\xe7\x91\xe6\x8e\x4f\x8a\x77\x94\x4e\x82\xcc\x91\x53\x90\xb6\x93\x6b"
         "\x8a\xee\x96\x7b\x83\x66\x81\x5b\x83\x5e";
-    EXPECT_EQ(driver.Prompts().Messages().back(), Notice(std::string("新規作成が終了しました。")));
+    EXPECT_EQ(driver.Prompts().Messages().back(), Notice("新規作成が終了しました。"));
     EXPECT_EQ(FolderContents(out),
               (std::map<std::string, std::string>{{"ZELCODB0.DAT", "old master\r\n"},
                                                   {"zelbas00.dat", SampleBaseFile(titleSjis)}}));
@@ -391,10 +381,10 @@ TEST_F(ExecuteChecks, DestinationPastItsLimitIsQuietWhileTypingAndRefusedByExecu
     const std::string longBase = std::string("/") + std::string(250, 'd');
     DialogDriver driver(source + "/");
     driver.PickDestination(longBase);
-    driver.Type(IDC_EDIT_NEWDIR, std::string("2020abcd"));
+    driver.Type(IDC_EDIT_NEWDIR, "2020abcd");
 
     EXPECT_EQ(driver.Text(IDC_EDIT_DST_DIR), longBase + kSeparator + "2020abcd");
-    EXPECT_EQ(driver.Text(IDC_EDIT_NEWDIR), std::string("2020abcd"));
+    EXPECT_EQ(driver.Text(IDC_EDIT_NEWDIR), "2020abcd");
     EXPECT_TRUE(driver.Prompts().Messages().empty()) << "no message while typing";
     // The title, read back after the destination, is too long as well: the
     // destination is the one reported.
@@ -422,7 +412,7 @@ TEST_F(ExecuteChecks, FailuresOfSingleFilesAreListedUnderTheCompletionMessage) {
         MakeDir(out + "/" + name);
     }
     DialogDriver driver(source + "/");
-    driver.PickDestination(std::string(out));
+    driver.PickDestination(out);
     driver.Click(IDC_RADIO_CARRYOVER);
     driver.Prompts().AnswerYes();
     Execute(driver);
@@ -438,13 +428,13 @@ TEST_F(ExecuteChecks, FailuresOfSingleFilesAreListedUnderTheCompletionMessage) {
         start = end + 1;
     }
     ASSERT_EQ(lines.size(), 1 + 1 + 1 + 10 + 1) << done.text;
-    EXPECT_EQ(lines[0], std::string("次年度繰り越しが終了しました。"));
+    EXPECT_EQ(lines[0], "次年度繰り越しが終了しました。");
     EXPECT_EQ(lines[1], std::string());
-    EXPECT_EQ(lines[2], std::string("次のファイルは作成できませんでした。"));
+    EXPECT_EQ(lines[2], "次のファイルは作成できませんでした。");
     for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(lines[3 + i], std::string(blocked[i]) + std::string("：作成できません"));
+        EXPECT_EQ(lines[3 + i], blocked[i] + std::string("：作成できません"));
     }
-    EXPECT_EQ(lines.back(), std::string("ほか2件"));
+    EXPECT_EQ(lines.back(), "ほか2件");
     EXPECT_EQ(ReadBytes(out + "/zelbas00.dat"), SampleBaseFile(kSampleTitleSjis))
         << "the other files are still written";
 }
@@ -465,7 +455,7 @@ TEST(FailureList, EachFailureIsListedWithItsReason) {
         {FileStatus::kDiskFull, "ディスクの空き容量が足りません"},
         {FileStatus::kFolderUnreadable, "フォルダの内容を読み込めません"},
     };
-    std::string expected = std::string("次のファイルは作成できませんでした。");
+    std::string expected = "次のファイルは作成できませんでした。";
     int n = 0;
     for (const auto& [status, reason] : rows) {
         const std::string name = "ZEL" + std::to_string(n++) + ".DAT";
@@ -485,9 +475,9 @@ TEST_F(ExecuteChecks, AbsentOptionalFilesAreNoFailures) {
     driver.Prompts().AnswerYes();
     Execute(driver);
 
-    EXPECT_EQ(driver.Prompts().Messages(),
-              (std::vector<RecordedMessage>{
-                  kConfirmStart, Notice(std::string("次年度繰り越しが終了しました。"))}));
+    EXPECT_EQ(
+        driver.Prompts().Messages(),
+        (std::vector<RecordedMessage>{kConfirmStart, Notice("次年度繰り越しが終了しました。")}));
 }
 
 }  // namespace

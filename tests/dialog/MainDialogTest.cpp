@@ -49,8 +49,8 @@ TEST_F(MainDialog, OpensOnTheEnvironmentFoldersTitleWithNewCreationChosen) {
 #ifndef _WIN32
         {sjisNamed, scratch.Child("データ/"), kSampleTitle},
 #endif
-        {source + "/", std::string(source + "/"), kSampleTitle},
-        {source + "/ZEL", std::string(source + "/ZEL"), std::string()},
+        {source + "/", source + "/", kSampleTitle},
+        {source + "/ZEL", source + "/ZEL", std::string()},
     };
     for (const auto& row : rows) {
         DialogDriver driver(row.dataPath);
@@ -88,7 +88,7 @@ TEST_F(MainDialog, TypingANewDirectoryUpdatesTheDestinationAtEveryKeystroke) {
     driver.Replace(IDC_EDIT_NEWDIR, "");
     EXPECT_EQ(driver.Text(IDC_EDIT_DST_DIR), base);
 
-    driver.Type(IDC_EDIT_NEWDIR, std::string("2020"));
+    driver.Type(IDC_EDIT_NEWDIR, "2020");
     driver.PickDestination(scratch.Child("elsewhere/"));
     EXPECT_EQ(driver.Text(IDC_EDIT_DST_DIR), scratch.Child("elsewhere/2020"))
         << "a new pick keeps the new directory name";
@@ -97,12 +97,12 @@ TEST_F(MainDialog, TypingANewDirectoryUpdatesTheDestinationAtEveryKeystroke) {
 
 TEST_F(MainDialog, PickingASourceReplacesBothTitles) {
     DialogDriver driver(source + "/");
-    driver.Replace(IDC_EDIT_DST_TITLE, std::string("typed title"));
-    driver.PickSource(std::string(other));
+    driver.Replace(IDC_EDIT_DST_TITLE, "typed title");
+    driver.PickSource(other);
 
     EXPECT_EQ(driver.Text(IDC_EDIT_SRC_DIR), other + kSeparator);
-    EXPECT_EQ(driver.Text(IDC_EDIT_SRC_TITLE), std::string("OTHER TITLE"));
-    EXPECT_EQ(driver.Text(IDC_EDIT_DST_TITLE), std::string("OTHER TITLE"));
+    EXPECT_EQ(driver.Text(IDC_EDIT_SRC_TITLE), "OTHER TITLE");
+    EXPECT_EQ(driver.Text(IDC_EDIT_DST_TITLE), "OTHER TITLE");
 
     driver.PickSource(scratch.Child("not-a-data-folder"));
     EXPECT_EQ(driver.Text(IDC_EDIT_SRC_TITLE), std::string());
@@ -112,7 +112,7 @@ TEST_F(MainDialog, PickingASourceReplacesBothTitles) {
 TEST_F(MainDialog, PickingADestinationShowsTheTitleLastReadBack) {
     DialogDriver driver(source + "/");
     driver.PickDestination(scratch.Child("out"));
-    driver.Replace(IDC_EDIT_DST_TITLE, std::string("typed title"));
+    driver.Replace(IDC_EDIT_DST_TITLE, "typed title");
     driver.PickDestination(scratch.Child("out2"));
     EXPECT_EQ(driver.Text(IDC_EDIT_DST_TITLE), kSampleTitle)
         << "the pick pushes the fields without reading them back first";
@@ -126,7 +126,7 @@ TEST_F(MainDialog, CancelledPickersChangeNothing) {
     driver.Prompts().CancelBrowser();
     driver.Click(IDC_BUTTON_DST_BROWSE);
 
-    EXPECT_EQ(driver.Text(IDC_EDIT_SRC_DIR), std::string(source + "/"));
+    EXPECT_EQ(driver.Text(IDC_EDIT_SRC_DIR), source + "/");
     EXPECT_EQ(driver.Text(IDC_EDIT_DST_DIR), scratch.Child("out") + kSeparator);
     EXPECT_TRUE(driver.Prompts().ScriptUsedUp());
 }
@@ -134,13 +134,13 @@ TEST_F(MainDialog, CancelledPickersChangeNothing) {
 TEST_F(MainDialog, ItemsWithoutAFileSystemPathLeaveTheFoldersEmpty) {
     DialogDriver driver(source + "/");
     driver.PickDestination(scratch.Child("out"));
-    driver.Type(IDC_EDIT_NEWDIR, std::string("2020"));
+    driver.Type(IDC_EDIT_NEWDIR, "2020");
 
     driver.Prompts().ChooseItemWithoutPath();
     driver.Click(IDC_BUTTON_DST_BROWSE);
     EXPECT_EQ(driver.Text(IDC_EDIT_DST_DIR), std::string());
     EXPECT_FALSE(driver.Dialog().IsDlgItemEnabled(IDC_EDIT_NEWDIR));
-    EXPECT_EQ(driver.Text(IDC_EDIT_NEWDIR), std::string("2020"));
+    EXPECT_EQ(driver.Text(IDC_EDIT_NEWDIR), "2020");
 
     driver.Prompts().ChooseItemWithoutPath();
     driver.Click(IDC_BUTTON_SRC_BROWSE);
@@ -163,13 +163,13 @@ TEST_F(MainDialog, KindButtonsChangeOnlyTheKind) {
     driver.PickDestination(scratch.Child("out"));
     // Controls that differ from their fields show whether anything was
     // pushed or read back.
-    driver.Replace(IDC_EDIT_DST_TITLE, std::string("typed title"));
+    driver.Replace(IDC_EDIT_DST_TITLE, "typed title");
     for (const auto& row : kKindButtons) {
         driver.Click(row.id);
         EXPECT_EQ(driver.Dialog().m_nKind, row.kind) << row.id;
         EXPECT_TRUE(driver.Dialog().IsDlgButtonChecked(row.id)) << row.id;
         EXPECT_EQ(driver.Dialog().m_strDstTitle, kSampleTitle) << row.id;
-        EXPECT_EQ(driver.Text(IDC_EDIT_DST_TITLE), std::string("typed title")) << row.id;
+        EXPECT_EQ(driver.Text(IDC_EDIT_DST_TITLE), "typed title") << row.id;
         EXPECT_EQ(driver.Text(IDC_EDIT_DST_DIR), scratch.Child("out") + kSeparator) << row.id;
     }
 }
@@ -179,14 +179,14 @@ TEST_F(MainDialog, PushingFieldsNeverRunsTheNewDirectoryHandler) {
     CFileUtilityDlg& dialog = driver.Dialog();
     // Were the handler run by the push, it would recompose the destination
     // from these.
-    dialog.m_strDstBase = std::string("/base/");
-    dialog.m_strDstDir = std::string("/elsewhere/");
-    dialog.m_strNewDir = std::string("2020");
+    dialog.m_strDstBase = "/base/";
+    dialog.m_strDstDir = "/elsewhere/";
+    dialog.m_strNewDir = "2020";
     dialog.PushAll();
 
-    EXPECT_EQ(driver.Text(IDC_EDIT_NEWDIR), std::string("2020"));
-    EXPECT_EQ(dialog.m_strDstDir, std::string("/elsewhere/"));
-    EXPECT_EQ(driver.Text(IDC_EDIT_DST_DIR), std::string("/elsewhere/"));
+    EXPECT_EQ(driver.Text(IDC_EDIT_NEWDIR), "2020");
+    EXPECT_EQ(dialog.m_strDstDir, "/elsewhere/");
+    EXPECT_EQ(driver.Text(IDC_EDIT_DST_DIR), "/elsewhere/");
 }
 
 TEST_F(MainDialog, EnterExecutesAndKeepsTheDialogOpenEscapeCloses) {

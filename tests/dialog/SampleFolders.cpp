@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 ScratchFolder::ScratchFolder() : m_path(m_folder.text().substr(0, m_folder.text().size() - 1)) {}
 
 std::string ScratchFolder::Child(const std::string& name) const {
-    return std::string(m_path + "/" + name);
+    return m_path + "/" + name;
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {

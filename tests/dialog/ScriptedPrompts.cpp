@@ -69,17 +69,17 @@ int ScriptedPrompts::BrowseFolder(const CDialog* /*owner*/, const std::string& p
 }
 
 RecordedMessage Question(const std::string& text) {
-    return RecordedMessage{true, std::string("ファイルユーティリティ"), text,
-                           MessageIcon::kQuestion, MessageButtons::kYesNo};
+    return RecordedMessage{true, "ファイルユーティリティ", text, MessageIcon::kQuestion,
+                           MessageButtons::kYesNo};
 }
 
 RecordedMessage Notice(const std::string& text) {
-    return RecordedMessage{true, std::string("ファイルユーティリティ"), text,
-                           MessageIcon::kInformation, MessageButtons::kOk};
+    return RecordedMessage{true, "ファイルユーティリティ", text, MessageIcon::kInformation,
+                           MessageButtons::kOk};
 }
 
 RecordedMessage Warning(const std::string& text) {
-    return RecordedMessage{true, std::string("ファイルユーティリティ"), text, MessageIcon::kWarning,
+    return RecordedMessage{true, "ファイルユーティリティ", text, MessageIcon::kWarning,
                            MessageButtons::kOk};
 }
 

@@ -31,8 +31,7 @@ TEST(Startup, WithoutEnvironmentFileShowsTheFamilyMessageAndNoDialog) {
     const bool opened = WithModalDialog([] { CFileUtilityApp().InitInstance(); }, [](CDialog&) {});
     EXPECT_FALSE(opened) << "the main dialog must not open";
     EXPECT_EQ(prompts.Messages(), (std::vector<RecordedMessage>{RecordedMessage{
-                                      false, std::string("Zelmora メニュー"),
-                                      std::string("zeldefs8.envが見つかりません。"),
+                                      false, "Zelmora メニュー", "zeldefs8.envが見つかりません。",
                                       MessageIcon::kInformation, MessageButtons::kOk}}));
 }
 
@@ -56,8 +55,8 @@ TEST(Startup, WithEnvironmentFileOpensTheMainDialogOnItsFolder) {
     g_szDataPath.clear();
     EXPECT_TRUE(opened);
     EXPECT_TRUE(isMainDialog);
-    EXPECT_EQ(shownFolder, std::string(data));
-    EXPECT_EQ(shownTitle, std::string("２０１９年度　本校データ"));
+    EXPECT_EQ(shownFolder, data);
+    EXPECT_EQ(shownTitle, "２０１９年度　本校データ");
     EXPECT_TRUE(prompts.Messages().empty());
 }
 

@@ -36,24 +36,23 @@ TEST(WholeRequest, BackupIntoNewDirectoryWritesEveryDataFileAndReportsInOrder) {
     driver.Click(IDC_BUTTON_SRC_BROWSE);
     driver.Prompts().ChooseFolder(target);
     driver.Click(IDC_BUTTON_DST_BROWSE);
-    driver.Type(IDC_EDIT_NEWDIR, std::string("2020"));
+    driver.Type(IDC_EDIT_NEWDIR, "2020");
     EXPECT_EQ(driver.Text(IDC_EDIT_SRC_DIR), scratch.Child("データ") + kSeparator);
-    EXPECT_EQ(driver.Text(IDC_EDIT_SRC_TITLE), std::string("２０１９年度　本校データ"));
+    EXPECT_EQ(driver.Text(IDC_EDIT_SRC_TITLE), "２０１９年度　本校データ");
     EXPECT_EQ(driver.Text(IDC_EDIT_DST_DIR), scratch.Child("保存") + kSeparator + "2020");
-    driver.Replace(IDC_EDIT_DST_TITLE, std::string("２０２０年度"));
+    driver.Replace(IDC_EDIT_DST_TITLE, "２０２０年度");
     driver.Click(IDC_RADIO_BACKUP);
     driver.Prompts().AnswerYes(2);
     driver.Click(IDOK);
 
     EXPECT_EQ(driver.Prompts().BrowserPrompts(),
-              (std::vector<std::string>{
-                  std::string("Zelmoraのデータのあるフォルダを選択してください。"),
-                  std::string("Zelmoraのデータを作成するフォルダを選択してください。")}));
+              (std::vector<std::string>{"Zelmoraのデータのあるフォルダを選択してください。",
+                                        "Zelmoraのデータを作成するフォルダを選択してください。"}));
     EXPECT_EQ(driver.Prompts().Messages(),
               (std::vector<RecordedMessage>{
-                  Question(std::string("ファイルを作成してもよろしいですか。")),
-                  Question(std::string("新規にディレクトリを作成してもよろしいですか。")),
-                  Notice(std::string("バックアップが終了しました。")),
+                  Question("ファイルを作成してもよろしいですか。"),
+                  Question("新規にディレクトリを作成してもよろしいですか。"),
+                  Notice("バックアップが終了しました。"),
               }));
     EXPECT_TRUE(driver.Prompts().ScriptUsedUp());
 
