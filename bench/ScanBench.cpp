@@ -10,6 +10,7 @@
 #include "Timing.h"
 #include "engine/Catalogue.h"
 #include "engine/DataFolder.h"
+#include "engine/FileSystem.h"
 #include "engine/Folder.h"
 
 namespace {
@@ -36,7 +37,7 @@ std::size_t ListFolder(const std::string& folder) {
 // Resolves the base file and every entry of the backup's catalogue as the
 // engine does; returns how many files were found.
 std::size_t SelectBackupFiles(const std::string& folderText) {
-    Folder source(folderText);
+    Folder source(FileSystem::Default(), folderText);
     const auto base = source.Locate("zelbas00.dat");
     std::size_t found = base && base->exists ? 1 : 0;
     for (const CatalogueEntry& entry : CatalogueFor(KIND_BACKUP)) {

@@ -34,16 +34,17 @@ std::string_view PathValue(std::string_view piece) {
 int LoadEnvFile(const char* fileName) {
     // Looked up like every data file: the exact spelling first, else the
     // name in any letter case.
-    Folder current("");
+    FileSystem& fs = FileSystem::Default();
+    Folder current(fs, "");
     const auto location = current.Locate(fileName);
     if (!location) {
         return 0;
     }
-    SourceFile file = OpenSourceFile(location->path);
-    if (file.status != FileStatus::kCopied) {
+    SourceFile file = OpenSourceFile(fs, location->path);
+    if (!file.opened()) {
         return 0;
     }
-    TextReader reader(file.file);
+    TextReader reader(fs, file.file);
     char buffer[kPieceBytes + 1];
     std::string path;
     bool found = false;
@@ -64,7 +65,7 @@ int LoadEnvFile(const char* fileName) {
         return 0;
     }
     if (found) {
-        g_szDataPath = FolderTextFromFamilyText(path);
+        g_szDataPath = fs.FolderTextFromFamilyText(path);
     }
     return 1;
 }

@@ -48,8 +48,8 @@ void WriteBaseLines(TextReader& reader, TextWriter& writer, std::string_view tit
 
 // Reads physical line kTitleLine of an open base file, cut to kMaxTitleBytes.
 // Returns false when a read failed.
-bool ReadTitleLine(const FileHandle& file, std::string& title) {
-    TextReader reader(file);
+bool ReadTitleLine(FileSystem& fs, const FileHandle& file, std::string& title) {
+    TextReader reader(fs, file);
     for (int line = 1; line < kTitleLine && reader.SkipLine(); ++line) {
     }
     // One byte beyond the limit tells a title that fills the field from a
@@ -102,14 +102,15 @@ FileResult WriteBaseFileBetween(Folder& src, Folder& dst, std::string_view title
 }
 
 int ReadTitle(std::string_view folder, std::string& title) {
-    Folder base(folder);
+    FileSystem& fs = FileSystem::Default();
+    Folder base(fs, folder);
     const auto location = base.Locate(kTitleFileName);
     if (!location || !location->exists) {
         return 0;
     }
-    SourceFile file = OpenSourceFile(location->path);
+    SourceFile file = OpenSourceFile(fs, location->path);
     std::string read;
-    if (file.status != FileStatus::kCopied || !ReadTitleLine(file.file, read)) {
+    if (!file.opened() || !ReadTitleLine(fs, file.file, read)) {
         return 0;
     }
     title = std::move(read);
@@ -117,7 +118,7 @@ int ReadTitle(std::string_view folder, std::string& title) {
 }
 
 int WriteBaseFile(std::string_view srcFolder, std::string_view dstFolder, std::string_view title) {
-    Folder src(srcFolder);
-    Folder dst(dstFolder);
+    Folder src(FileSystem::Default(), srcFolder);
+    Folder dst(FileSystem::Default(), dstFolder);
     return WriteBaseFileBetween(src, dst, title).status == FileStatus::kCopied ? 1 : 0;
 }

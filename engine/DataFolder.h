@@ -144,3 +144,11 @@ struct OperationReport {
 int RunOperation(WaitIndicator& owner, int kind, std::string_view srcFolder,
                  std::string_view dstFolder, std::string_view title,
                  OperationReport* report = nullptr);
+
+class FileSystem;
+
+// RunOperation on fs instead of the system's own file system (see
+// FileSystem.h): the tests run operations on one that fails on purpose.
+int RunOperation(FileSystem& fs, WaitIndicator& owner, int kind, std::string_view srcFolder,
+                 std::string_view dstFolder, std::string_view title,
+                 OperationReport* report = nullptr);

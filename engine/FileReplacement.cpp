@@ -13,9 +13,15 @@ constexpr std::size_t kRandomAt = sizeof kTemporaryName - 1 - 4 - 6;
 constexpr std::size_t kRandomBytes = 6;
 constexpr int kNameAttempts = 100;
 
-FileResult Failed(FileStatus status, int systemError) {
-    return {"", IsOutOfSpace(systemError) ? FileStatus::kDiskFull : status, systemError};
-}
+// One replacement: the file system it writes on and what fills the file.
+struct Replacement {
+    FileSystem& fs;
+    const ContentWriter& write;
+
+    FileResult Failed(FileStatus status, int systemError) const {
+        return {"", fs.IsOutOfSpace(systemError) ? FileStatus::kDiskFull : status, systemError};
+    }
+};
 
 char RandomNameByte() {
     static constexpr std::string_view kBytes =
@@ -29,13 +35,14 @@ char RandomNameByte() {
 
 // Creates a temporary in directory under a name no entry has yet; path then
 // holds it. Returns 0 or the errno.
-int CreateTemporary(const std::string& directory, std::string& path, FileHandle& file) {
+int CreateTemporary(FileSystem& fs, const std::string& directory, std::string& path,
+                    FileHandle& file) {
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         path = directory + kTemporaryName;
         for (std::size_t i = 0; i < kRandomBytes; ++i) {
             path[directory.size() + kRandomAt + i] = RandomNameByte();
         }
-        const int error = CreateNewFile(path, file);
+        const int error = fs.CreateNewFile(path, file);
         if (error != EEXIST) {
             return error;
         }
@@ -44,59 +51,61 @@ int CreateTemporary(const std::string& directory, std::string& path, FileHandle&
 }
 
 // Writes the content into file; returns kCopied or the failure.
-FileResult WriteContent(const FileHandle& file, const ContentWriter& write) {
-    TextWriter writer(file);
-    const int readError = write(writer);
+FileResult WriteContent(const Replacement& job, const FileHandle& file) {
+    TextWriter writer(job.fs, file);
+    const int readError = job.write(writer);
     if (writer.error() != 0) {
-        return Failed(FileStatus::kWriteFailed, writer.error());
+        return job.Failed(FileStatus::kWriteFailed, writer.error());
     }
     if (readError != 0) {
-        return Failed(FileStatus::kSourceUnreadable, readError);
+        return job.Failed(FileStatus::kSourceUnreadable, readError);
     }
     if (!writer.Flush()) {
-        return Failed(FileStatus::kWriteFailed, writer.error());
+        return job.Failed(FileStatus::kWriteFailed, writer.error());
     }
     return {"", FileStatus::kCopied, 0};
 }
 
 // Writes, flushes and closes the temporary; returns kCopied or the failure.
-FileResult FillTemporary(FileHandle& file, TargetEntry entry, std::uint32_t permissions,
-                         const ContentWriter& write) {
+FileResult FillTemporary(const Replacement& job, FileHandle& file, TargetEntry entry,
+                         std::uint32_t permissions) {
     const bool replacing = entry == TargetEntry::kFile;
     if (replacing) {
-        if (const int error = SetPermissions(file, permissions)) {
-            return Failed(FileStatus::kCreateFailed, error);
+        if (const int error = job.fs.SetPermissions(file, permissions)) {
+            return job.Failed(FileStatus::kCreateFailed, error);
         }
     }
-    if (FileResult result = WriteContent(file, write); result.status != FileStatus::kCopied) {
+    if (FileResult result = WriteContent(job, file); result.status != FileStatus::kCopied) {
         return result;
     }
-    if (const int error = FlushWrittenFile(file, replacing)) {
-        return Failed(FileStatus::kWriteFailed, error);
+    if (const int error = job.fs.FlushWrittenFile(file, replacing)) {
+        return job.Failed(FileStatus::kWriteFailed, error);
     }
-    if (const int error = file.Close()) {
-        return Failed(FileStatus::kWriteFailed, error);
+    if (const int error = job.fs.CloseFile(file)) {
+        return job.Failed(FileStatus::kWriteFailed, error);
     }
     return {"", FileStatus::kCopied, 0};
 }
 
-FileResult ReplaceThroughTemporary(const std::string& directory, const std::string& target,
-                                   TargetEntry entry, std::uint32_t permissions,
-                                   const ContentWriter& write) {
+FileResult ReplaceThroughTemporary(const Replacement& job, const std::string& directory,
+                                   const std::string& target, TargetEntry entry,
+                                   std::uint32_t permissions) {
     std::string temporary;
     FileHandle file;
-    if (const int error = CreateTemporary(directory, temporary, file)) {
-        return Failed(FileStatus::kCreateFailed, error);
+    if (const int error = CreateTemporary(job.fs, directory, temporary, file)) {
+        return job.Failed(FileStatus::kCreateFailed, error);
     }
-    FileResult result = FillTemporary(file, entry, permissions, write);
+    FileResult result = FillTemporary(job, file, entry, permissions);
     if (result.status == FileStatus::kCopied) {
-        if (const int error = RenameReplacing(temporary, target)) {
-            result = Failed(FileStatus::kWriteFailed, error);
+        if (const int error = job.fs.RenameReplacing(temporary, target)) {
+            result = job.Failed(FileStatus::kWriteFailed, error);
         }
     }
     if (result.status != FileStatus::kCopied) {
-        file.Close();
-        RemoveFile(temporary);
+        // Closed before it is removed, which Windows needs; the removal is
+        // what counts.
+        static_cast<void>(file.Close());
+        job.fs.RemoveFile(temporary);
     }
     return result;
 }
@@ -104,35 +113,36 @@ FileResult ReplaceThroughTemporary(const std::string& directory, const std::stri
 // Fills the unnamed file and names it target. A failed close, which may be
 // the first word of a lost write, takes the new name away again: nothing was
 // under it before.
-FileResult CreateThroughUnnamedFile(FileHandle& file, const std::string& target,
-                                    const ContentWriter& write) {
-    if (FileResult result = WriteContent(file, write); result.status != FileStatus::kCopied) {
+FileResult CreateThroughUnnamedFile(const Replacement& job, FileHandle& file,
+                                    const std::string& target) {
+    if (FileResult result = WriteContent(job, file); result.status != FileStatus::kCopied) {
         return result;
     }
-    if (const int error = NameUnnamedFile(file, target)) {
-        return Failed(error == EEXIST ? FileStatus::kCreateFailed : FileStatus::kWriteFailed,
-                      error);
+    if (const int error = job.fs.NameUnnamedFile(file, target)) {
+        return job.Failed(error == EEXIST ? FileStatus::kCreateFailed : FileStatus::kWriteFailed,
+                          error);
     }
-    if (const int error = file.Close()) {
-        RemoveFile(target);
-        return Failed(FileStatus::kWriteFailed, error);
+    if (const int error = job.fs.CloseFile(file)) {
+        job.fs.RemoveFile(target);
+        return job.Failed(FileStatus::kWriteFailed, error);
     }
     return {"", FileStatus::kCopied, 0};
 }
 
 }  // namespace
 
-FileResult ReplaceFile(const std::string& directory, const std::string& target, TargetEntry entry,
-                       std::uint32_t permissions, const ContentWriter& write) {
+FileResult ReplaceFile(FileSystem& fs, const std::string& directory, const std::string& target,
+                       TargetEntry entry, std::uint32_t permissions, const ContentWriter& write) {
+    const Replacement job{fs, write};
     if (entry == TargetEntry::kNone) {
         FileHandle file;
-        const int error = CreateUnnamedFile(directory, file);
+        const int error = fs.CreateUnnamedFile(directory, file);
         if (error == 0) {
-            return CreateThroughUnnamedFile(file, target, write);
+            return CreateThroughUnnamedFile(job, file, target);
         }
         if (error != EOPNOTSUPP) {
-            return Failed(FileStatus::kCreateFailed, error);
+            return job.Failed(FileStatus::kCreateFailed, error);
         }
     }
-    return ReplaceThroughTemporary(directory, target, entry, permissions, write);
+    return ReplaceThroughTemporary(job, directory, target, entry, permissions);
 }

@@ -33,7 +33,7 @@ enum class TargetEntry {
     kFile,   // a regular file, replaced only once the new content is on disk
 };
 
-// Writes target, a file in directory ("" for the current one), with what
+// Writes target, a file in directory ("" for the current one) of fs, with what
 // write produces. A new file gets the permissions the system gives new files;
 // one that replaces a regular file (kFile) gets permissions (see
 // SetPermissions) and is flushed to disk before the rename, so that a crash
@@ -41,5 +41,5 @@ enum class TargetEntry {
 // success; otherwise kCreateFailed, kWriteFailed, kDiskFull or
 // kSourceUnreadable with the errno, the target untouched and no temporary
 // left.
-FileResult ReplaceFile(const std::string& directory, const std::string& target, TargetEntry entry,
-                       std::uint32_t permissions, const ContentWriter& write);
+FileResult ReplaceFile(FileSystem& fs, const std::string& directory, const std::string& target,
+                       TargetEntry entry, std::uint32_t permissions, const ContentWriter& write);

@@ -1,6 +1,14 @@
-// FileSystem: the few operations the engine asks of the operating system,
-// with one implementation per system (FileSystemPosix.cpp, FileSystemWin32.cpp),
-// chosen by the build. Everything above this header is the same on both.
+// FileSystem: the few operations the engine asks of the operating system, as
+// one interface with one implementation per system (FileSystemLinux.cpp,
+// FileSystemWin32.cpp), chosen by the build. Everything above this header is
+// the same on both.
+//
+// The engine never calls the system itself: each Folder carries the file
+// system its files live on and hands it down to everything that opens, reads,
+// writes or names a file of it. The functions of DataFolder.h and EnvFile.h
+// use FileSystem::Default(); RunOperation also takes one, so that the tests
+// can put a FileSystemWrapper between the engine and the system and make any
+// call fail.
 //
 // Paths are the engine's texts: bytes on POSIX, handed to the system
 // unchanged; UTF-8 on Windows, turned into UTF-16 only at the system calls.
@@ -30,20 +38,23 @@ class FileHandle {
     FileHandle(FileHandle&& other) noexcept : handle_(other.handle_) { other.handle_ = kNone; }
     FileHandle& operator=(FileHandle&& other) noexcept {
         if (this != &other) {
-            Close();
+            static_cast<void>(Close());  // what mattered was closed through FileSystem
             handle_ = other.handle_;
             other.handle_ = kNone;
         }
         return *this;
     }
-    ~FileHandle() { Close(); }
+    // A file still open here was only read, or is being abandoned: its close
+    // has nothing left to report.
+    ~FileHandle() { static_cast<void>(Close()); }
 
     bool valid() const { return handle_ != kNone; }
     std::intptr_t native() const { return handle_; }
 
     // Closes the file. Returns 0 (also when none was open) or the errno of the
-    // failed close.
-    int Close();
+    // failed close. The engine closes what it wrote through
+    // FileSystem::CloseFile, so that the result can be made to fail.
+    [[nodiscard]] int Close();
 
   private:
     static constexpr std::intptr_t kNone = -1;
@@ -71,102 +82,123 @@ struct FileFacts {
     bool readOnly = false;
 };
 
-// Facts of path, following symbolic links. Returns 0, or the errno (ENOENT
-// for a missing entry or a link to nothing).
-int QueryPath(const std::string& path, FileFacts& facts);
+class FileSystem {
+  public:
+    FileSystem() = default;
+    FileSystem(const FileSystem&) = delete;
+    FileSystem& operator=(const FileSystem&) = delete;
+    virtual ~FileSystem() = default;
 
-// True when an entry of that name exists, of any type (a link to nothing
-// included).
-bool EntryExists(const std::string& path);
+    // The system's own file system, for the life of the process.
+    static FileSystem& Default();
 
-// Opens path for reading, without waiting on a FIFO, and gives the facts of
-// what was opened. Returns 0 or the errno; file stays closed on failure.
-int OpenForReading(const std::string& path, FileHandle& file, FileFacts& facts);
+    // Facts of path, following symbolic links. Returns 0, or the errno
+    // (ENOENT for a missing entry or a link to nothing).
+    [[nodiscard]] virtual int QueryPath(const std::string& path, FileFacts& facts) = 0;
 
-// Reads at most size bytes into buffer; got is 0 at the end of the file.
-// Returns 0 or the errno.
-int ReadSome(const FileHandle& file, char* buffer, std::size_t size, std::size_t& got);
+    // True when an entry of that name exists, of any type (a link to nothing
+    // included). Windows: only when it is stored spelt exactly as asked.
+    virtual bool EntryExists(const std::string& path) = 0;
 
-// Moves the position ReadSome reads from back to the file's start. Returns 0
-// or the errno.
-int Rewind(const FileHandle& file);
+    // Opens path for reading, without waiting on a FIFO, and gives the facts
+    // of what was opened. Returns 0 or the errno; file stays closed on failure.
+    [[nodiscard]] virtual int OpenForReading(const std::string& path, FileHandle& file,
+                                             FileFacts& facts) = 0;
 
-// Whether CopyWithinSystem can ever copy: true on Linux, false on Windows
-// (whose copy calls take paths, not open files).
-extern const bool kCopiesWithinSystem;
+    // Reads at most size bytes into buffer; got is 0 at the end of the file
+    // and may be less than size before it. Returns 0 or the errno.
+    [[nodiscard]] virtual int ReadSome(const FileHandle& file, char* buffer, std::size_t size,
+                                       std::size_t& got) = 0;
 
-// Copies the first size bytes of from (fewer when it ends before) to to, at
-// to's position, inside the system (copy_file_range on Linux), so that they
-// never pass through this process. Returns 0 or the errno; EOPNOTSUPP, with
-// nothing written, where the system cannot copy between these two files
-// (always on Windows): the caller then copies them itself.
-int CopyWithinSystem(const FileHandle& from, const FileHandle& to, std::uint64_t size);
+    // Moves the position ReadSome reads from back to the file's start.
+    // Returns 0 or the errno.
+    [[nodiscard]] virtual int Rewind(const FileHandle& file) = 0;
 
-// Writes all size bytes. Returns 0 or the errno (ENOSPC when the volume is
-// full).
-int WriteAll(const FileHandle& file, const char* data, std::size_t size);
+    // Whether CopyWithinSystem can ever copy: true on Linux, false on Windows
+    // (whose copy calls take paths, not open files).
+    virtual bool CopiesWithinSystem() const = 0;
 
-// Creates path as a new file for writing, with the permissions a new file
-// gets there: 0666 less the umask on POSIX, applied by the system, so the
-// umask is never read or changed (other threads may be creating files).
-// Returns 0 or the errno (EEXIST when an entry of that name exists).
-int CreateNewFile(const std::string& path, FileHandle& file);
+    // Copies the first size bytes of from (fewer when it ends before) to to,
+    // at to's position, inside the system (copy_file_range on Linux), so that
+    // they never pass through this process. Returns 0 or the errno;
+    // EOPNOTSUPP, with nothing written, where the system cannot copy between
+    // these two files (always on Windows): the caller then copies them itself.
+    [[nodiscard]] virtual int CopyWithinSystem(const FileHandle& from, const FileHandle& to,
+                                               std::uint64_t size) = 0;
 
-// Creates a file without a name in directory ("" for the current one), with
-// the permissions CreateNewFile gives, to be named by NameUnnamedFile once
-// complete: a failure or a crash before then leaves nothing behind. Returns 0
-// or the errno; EOPNOTSUPP where the system or the file system has no such
-// files (always on Windows), and a named temporary must do.
-int CreateUnnamedFile(const std::string& directory, FileHandle& file);
+    // Writes all size bytes. Returns 0 or the errno (ENOSPC when the volume
+    // is full); part of the bytes may be written then.
+    [[nodiscard]] virtual int WriteAll(const FileHandle& file, const char* data,
+                                       std::size_t size) = 0;
 
-// Gives the file made by CreateUnnamedFile the name path, never over an
-// existing entry. Returns 0 or the errno (EEXIST when an entry of that name
-// exists).
-int NameUnnamedFile(const FileHandle& file, const std::string& path);
+    // Creates path as a new file for writing, with the permissions a new file
+    // gets there: 0666 less the umask on POSIX, applied by the system, so the
+    // umask is never read or changed (other threads may be creating files).
+    // Returns 0 or the errno (EEXIST when an entry of that name exists).
+    [[nodiscard]] virtual int CreateNewFile(const std::string& path, FileHandle& file) = 0;
 
-// Whether this process may write the existing file path: 0, or the errno
-// of the refusal. POSIX: the access check for the effective user. Windows: 0,
-// the check is left to the rename, which reports a denial (the read-only
-// attribute is in FileFacts).
-int WriteAccessRefusal(const std::string& path);
+    // Creates a file without a name in directory ("" for the current one),
+    // with the permissions CreateNewFile gives, to be named by NameUnnamedFile
+    // once complete: a failure or a crash before then leaves nothing behind.
+    // Returns 0 or the errno; EOPNOTSUPP where the system or the file system
+    // has no such files (always on Windows), and a named temporary must do.
+    [[nodiscard]] virtual int CreateUnnamedFile(const std::string& directory, FileHandle& file) = 0;
 
-// Gives a written file the permissions of FileFacts (0 on Windows leaves
-// those it was created with). Returns 0 or the errno.
-int SetPermissions(const FileHandle& file, std::uint32_t permissions);
+    // Gives the file made by CreateUnnamedFile the name path, never over an
+    // existing entry. Returns 0 or the errno (EEXIST when an entry of that
+    // name exists).
+    [[nodiscard]] virtual int NameUnnamedFile(const FileHandle& file, const std::string& path) = 0;
 
-// Makes a written file durable as far as this system's promise needs before
-// it is renamed into place. POSIX: flushed only when it replaces a file (a
-// new file is covered by FlushVolumeOf at the end of the operation). Windows:
-// always, since a volume flush needs administrator rights there. Returns 0 or
-// the errno.
-int FlushWrittenFile(const FileHandle& file, bool replacing);
+    // Whether this process may write the existing file path: 0, or the errno
+    // of the refusal. POSIX: the access check for the effective user.
+    // Windows: 0, the check is left to the rename, which reports a denial (the
+    // read-only attribute is in FileFacts).
+    [[nodiscard]] virtual int WriteAccessRefusal(const std::string& path) = 0;
 
-// Flushes the file system that holds directory ("" for the current one).
-// POSIX: one syncfs. Windows: nothing is left to do (every file was flushed
-// as it was written); returns 0. Returns 0 or the errno.
-int FlushVolumeOf(const std::string& directory);
+    // Gives a written file the permissions of FileFacts (0 on Windows leaves
+    // those it was created with). Returns 0 or the errno.
+    [[nodiscard]] virtual int SetPermissions(const FileHandle& file, std::uint32_t permissions) = 0;
 
-// Renames from onto to, replacing an existing to. On Windows a file held
-// for a moment by a scanner or indexer is waited for, briefly and boundedly.
-// Returns 0 or the errno.
-int RenameReplacing(const std::string& from, const std::string& to);
+    // Makes a written file durable as far as this system's promise needs
+    // before it is renamed into place. POSIX: flushed only when it replaces a
+    // file (a new file is covered by FlushVolumeOf at the end of the
+    // operation). Windows: always, since a volume flush needs administrator
+    // rights there. Returns 0 or the errno.
+    [[nodiscard]] virtual int FlushWrittenFile(const FileHandle& file, bool replacing) = 0;
 
-// True when error says the volume (or the user's quota on it) is full.
-bool IsOutOfSpace(int error);
+    // Closes a written file. Returns 0 or the errno of the failed close, which
+    // may be the first word of a lost write; the file is closed either way.
+    [[nodiscard]] virtual int CloseFile(FileHandle& file) = 0;
 
-// Removes the file path; failures are ignored (used to clean up).
-void RemoveFile(const std::string& path);
+    // Flushes the file system that holds directory ("" for the current one).
+    // POSIX: one syncfs. Windows: nothing is left to do (every file was
+    // flushed as it was written); returns 0. Returns 0 or the errno.
+    [[nodiscard]] virtual int FlushVolumeOf(const std::string& directory) = 0;
 
-// The names of directory's entries ("" for the current directory), without
-// "." and "..", read in one listing. Returns 0 or the errno; names then holds
-// what was read before the failure.
-int ListFolder(const std::string& directory, std::vector<std::string>& names);
+    // Renames from onto to, replacing an existing to. On Windows a file held
+    // for a moment by a scanner or indexer is waited for, briefly and
+    // boundedly. Returns 0 or the errno.
+    [[nodiscard]] virtual int RenameReplacing(const std::string& from, const std::string& to) = 0;
 
-// Creates the directory path (one level). Returns 0 or the errno (EEXIST when
-// an entry of that name exists).
-int MakeFolder(const std::string& path);
+    // True when error says the volume (or the user's quota on it) is full.
+    virtual bool IsOutOfSpace(int error) const = 0;
 
-// A folder text as the family's own files write it (the system's code page:
-// 932 on Windows) turned into the engine's folder text: unchanged on POSIX,
-// UTF-8 on Windows (bytes that are not code page 932 give an empty text).
-std::string FolderTextFromFamilyText(std::string_view text);
+    // Removes the file path; failures are ignored (used to clean up).
+    virtual void RemoveFile(const std::string& path) = 0;
+
+    // The names of directory's entries ("" for the current directory),
+    // without "." and "..", read in one listing. Returns 0 or the errno; names
+    // then holds what was read before the failure.
+    [[nodiscard]] virtual int ListFolder(const std::string& directory,
+                                         std::vector<std::string>& names) = 0;
+
+    // Creates the directory path (one level). Returns 0 or the errno (EEXIST
+    // when an entry of that name exists).
+    [[nodiscard]] virtual int MakeFolder(const std::string& path) = 0;
+
+    // A folder text as the family's own files write it (the system's code
+    // page: 932 on Windows) turned into the engine's folder text: unchanged on
+    // POSIX, UTF-8 on Windows (bytes that are not code page 932 give an empty
+    // text).
+    virtual std::string FolderTextFromFamilyText(std::string_view text) const = 0;
+};

@@ -5,11 +5,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <optional>
 
 #include "engine/FileSystem.h"
+#include "engine/WideText.h"
 
 const std::string_view kPathSeparators = "\\/:";
-const bool kCopiesWithinSystem = false;
 
 namespace {
 
@@ -61,41 +62,6 @@ int LastErrno() {
     return ErrnoOf(::GetLastError());
 }
 
-// text in UTF-16, or false when text is not UTF-8 (no entry can be named so).
-bool Widen(std::string_view text, std::wstring& wide) {
-    wide.clear();
-    if (text.empty()) {
-        return true;
-    }
-    const int size = ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(),
-                                           static_cast<int>(text.size()), nullptr, 0);
-    if (size <= 0) {
-        return false;
-    }
-    wide.resize(static_cast<std::size_t>(size));
-    ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()),
-                          wide.data(), size);
-    return true;
-}
-
-// wide in UTF-8, or false when it holds a lone surrogate.
-bool Narrow(std::wstring_view wide, std::string& text) {
-    text.clear();
-    if (wide.empty()) {
-        return true;
-    }
-    const int size =
-        ::WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, wide.data(),
-                              static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-    if (size <= 0) {
-        return false;
-    }
-    text.resize(static_cast<std::size_t>(size));
-    ::WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, wide.data(), static_cast<int>(wide.size()),
-                          text.data(), size, nullptr, nullptr);
-    return true;
-}
-
 HANDLE Handle(const FileHandle& file) {
     return reinterpret_cast<HANDLE>(file.native());
 }
@@ -108,13 +74,13 @@ FileHandle Own(HANDLE handle) {
 // Opens path as CreateFileW does; an invalid FileHandle with the errno otherwise.
 FileHandle OpenPath(const std::string& path, DWORD access, DWORD share, DWORD disposition,
                     DWORD flags, int& error) {
-    std::wstring wide;
-    if (!Widen(path, wide)) {
+    const std::optional<std::wstring> wide = WidenExactly(path);
+    if (!wide) {
         error = ENOENT;
         return FileHandle();
     }
     FileHandle file =
-        Own(::CreateFileW(wide.c_str(), access, share, nullptr, disposition, flags, nullptr));
+        Own(::CreateFileW(wide->c_str(), access, share, nullptr, disposition, flags, nullptr));
     error = file.valid() ? 0 : LastErrno();
     return file;
 }
@@ -148,7 +114,39 @@ std::wstring_view LastComponent(std::wstring_view path) {
     return at == std::wstring_view::npos ? path : path.substr(at + 1);
 }
 
+// The system's own file system: every call goes straight to the system.
+class Win32FileSystem final : public FileSystem {
+  public:
+    int QueryPath(const std::string& path, FileFacts& facts) override;
+    bool EntryExists(const std::string& path) override;
+    int OpenForReading(const std::string& path, FileHandle& file, FileFacts& facts) override;
+    int ReadSome(const FileHandle& file, char* buffer, std::size_t size, std::size_t& got) override;
+    int Rewind(const FileHandle& file) override;
+    bool CopiesWithinSystem() const override { return false; }
+    int CopyWithinSystem(const FileHandle& from, const FileHandle& to, std::uint64_t size) override;
+    int WriteAll(const FileHandle& file, const char* data, std::size_t size) override;
+    int CreateNewFile(const std::string& path, FileHandle& file) override;
+    int CreateUnnamedFile(const std::string& directory, FileHandle& file) override;
+    int NameUnnamedFile(const FileHandle& file, const std::string& path) override;
+    int WriteAccessRefusal(const std::string& path) override;
+    int SetPermissions(const FileHandle& file, std::uint32_t permissions) override;
+    int FlushWrittenFile(const FileHandle& file, bool replacing) override;
+    int CloseFile(FileHandle& file) override { return file.Close(); }
+    int FlushVolumeOf(const std::string& directory) override;
+    int RenameReplacing(const std::string& from, const std::string& to) override;
+    bool IsOutOfSpace(int error) const override;
+    void RemoveFile(const std::string& path) override;
+    int ListFolder(const std::string& directory, std::vector<std::string>& names) override;
+    int MakeFolder(const std::string& path) override;
+    std::string FolderTextFromFamilyText(std::string_view text) const override;
+};
+
 }  // namespace
+
+FileSystem& FileSystem::Default() {
+    static Win32FileSystem system;
+    return system;
+}
 
 int FileHandle::Close() {
     if (handle_ == kNone) {
@@ -159,7 +157,7 @@ int FileHandle::Close() {
     return ::CloseHandle(handle) ? 0 : LastErrno();
 }
 
-int QueryPath(const std::string& path, FileFacts& facts) {
+int Win32FileSystem::QueryPath(const std::string& path, FileFacts& facts) {
     // No access rights: only the facts are wanted; backup semantics open
     // folders too.
     int error = 0;
@@ -171,22 +169,22 @@ int QueryPath(const std::string& path, FileFacts& facts) {
 // The file system folds case beyond what the engine folds; an entry counts
 // only when it is stored spelt exactly as asked, so that the engine's own
 // choice among names stays the only one.
-bool EntryExists(const std::string& path) {
-    std::wstring wide;
-    if (!Widen(path, wide) || wide.find_first_of(L"*?") != std::wstring::npos) {
+bool Win32FileSystem::EntryExists(const std::string& path) {
+    const std::optional<std::wstring> wide = WidenExactly(path);
+    if (!wide || wide->find_first_of(L"*?") != std::wstring::npos) {
         return false;
     }
     WIN32_FIND_DATAW found{};
-    const HANDLE find = ::FindFirstFileExW(wide.c_str(), FindExInfoBasic, &found,
+    const HANDLE find = ::FindFirstFileExW(wide->c_str(), FindExInfoBasic, &found,
                                            FindExSearchNameMatch, nullptr, 0);
     if (find == INVALID_HANDLE_VALUE) {
         return false;
     }
     ::FindClose(find);
-    return LastComponent(wide) == found.cFileName;
+    return LastComponent(*wide) == found.cFileName;
 }
 
-int OpenForReading(const std::string& path, FileHandle& file, FileFacts& facts) {
+int Win32FileSystem::OpenForReading(const std::string& path, FileHandle& file, FileFacts& facts) {
     int error = 0;
     FileHandle opened = OpenPath(path, GENERIC_READ, kShareAll, OPEN_EXISTING,
                                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, error);
@@ -200,7 +198,8 @@ int OpenForReading(const std::string& path, FileHandle& file, FileFacts& facts) 
     return 0;
 }
 
-int ReadSome(const FileHandle& file, char* buffer, std::size_t size, std::size_t& got) {
+int Win32FileSystem::ReadSome(const FileHandle& file, char* buffer, std::size_t size,
+                              std::size_t& got) {
     DWORD read = 0;
     if (!::ReadFile(Handle(file), buffer, static_cast<DWORD>(std::min(size, kMaxPiece)), &read,
                     nullptr)) {
@@ -210,15 +209,16 @@ int ReadSome(const FileHandle& file, char* buffer, std::size_t size, std::size_t
     return 0;
 }
 
-int Rewind(const FileHandle& file) {
+int Win32FileSystem::Rewind(const FileHandle& file) {
     return ::SetFilePointerEx(Handle(file), LARGE_INTEGER{}, nullptr, FILE_BEGIN) ? 0 : LastErrno();
 }
 
-int CopyWithinSystem(const FileHandle& /*from*/, const FileHandle& /*to*/, std::uint64_t /*size*/) {
+int Win32FileSystem::CopyWithinSystem(const FileHandle& /*from*/, const FileHandle& /*to*/,
+                                      std::uint64_t /*size*/) {
     return EOPNOTSUPP;
 }
 
-int WriteAll(const FileHandle& file, const char* data, std::size_t size) {
+int Win32FileSystem::WriteAll(const FileHandle& file, const char* data, std::size_t size) {
     while (size > 0) {
         DWORD written = 0;
         if (!::WriteFile(Handle(file), data, static_cast<DWORD>(std::min(size, kMaxPiece)),
@@ -234,7 +234,7 @@ int WriteAll(const FileHandle& file, const char* data, std::size_t size) {
     return 0;
 }
 
-int CreateNewFile(const std::string& path, FileHandle& file) {
+int Win32FileSystem::CreateNewFile(const std::string& path, FileHandle& file) {
     int error = 0;
     FileHandle created = OpenPath(path, GENERIC_WRITE, 0, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, error);
     if (created.valid()) {
@@ -243,19 +243,19 @@ int CreateNewFile(const std::string& path, FileHandle& file) {
     return error;
 }
 
-int CreateUnnamedFile(const std::string& /*directory*/, FileHandle& /*file*/) {
+int Win32FileSystem::CreateUnnamedFile(const std::string& /*directory*/, FileHandle& /*file*/) {
     return EOPNOTSUPP;
 }
 
-int NameUnnamedFile(const FileHandle& /*file*/, const std::string& /*path*/) {
+int Win32FileSystem::NameUnnamedFile(const FileHandle& /*file*/, const std::string& /*path*/) {
     return EOPNOTSUPP;
 }
 
-int WriteAccessRefusal(const std::string& /*path*/) {
+int Win32FileSystem::WriteAccessRefusal(const std::string& /*path*/) {
     return 0;
 }
 
-int SetPermissions(const FileHandle& file, std::uint32_t permissions) {
+int Win32FileSystem::SetPermissions(const FileHandle& file, std::uint32_t permissions) {
     if (permissions == 0) {
         return 0;
     }
@@ -266,22 +266,22 @@ int SetPermissions(const FileHandle& file, std::uint32_t permissions) {
                : LastErrno();
 }
 
-int FlushWrittenFile(const FileHandle& file, bool /*replacing*/) {
+int Win32FileSystem::FlushWrittenFile(const FileHandle& file, bool /*replacing*/) {
     return ::FlushFileBuffers(Handle(file)) ? 0 : LastErrno();
 }
 
-int FlushVolumeOf(const std::string& /*directory*/) {
+int Win32FileSystem::FlushVolumeOf(const std::string& /*directory*/) {
     return 0;
 }
 
-int RenameReplacing(const std::string& from, const std::string& to) {
-    std::wstring wideFrom;
-    std::wstring wideTo;
-    if (!Widen(from, wideFrom) || !Widen(to, wideTo)) {
+int Win32FileSystem::RenameReplacing(const std::string& from, const std::string& to) {
+    const std::optional<std::wstring> wideFrom = WidenExactly(from);
+    const std::optional<std::wstring> wideTo = WidenExactly(to);
+    if (!wideFrom || !wideTo) {
         return ENOENT;
     }
     for (int attempt = 1;; ++attempt) {
-        if (::MoveFileExW(wideFrom.c_str(), wideTo.c_str(),
+        if (::MoveFileExW(wideFrom->c_str(), wideTo->c_str(),
                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
             return 0;
         }
@@ -293,37 +293,38 @@ int RenameReplacing(const std::string& from, const std::string& to) {
     }
 }
 
-bool IsOutOfSpace(int error) {
+bool Win32FileSystem::IsOutOfSpace(int error) const {
     return error == ENOSPC;
 }
 
-void RemoveFile(const std::string& path) {
-    std::wstring wide;
-    if (Widen(path, wide)) {
-        ::DeleteFileW(wide.c_str());
+void Win32FileSystem::RemoveFile(const std::string& path) {
+    if (const std::optional<std::wstring> wide = WidenExactly(path)) {
+        ::DeleteFileW(wide->c_str());
     }
 }
 
-int ListFolder(const std::string& directory, std::vector<std::string>& names) {
-    std::wstring pattern;
-    if (!Widen(directory, pattern)) {
+int Win32FileSystem::ListFolder(const std::string& directory, std::vector<std::string>& names) {
+    std::optional<std::wstring> pattern = WidenExactly(directory);
+    if (!pattern) {
         return ENOENT;
     }
-    pattern += L'*';
+    *pattern += L'*';
     WIN32_FIND_DATAW found{};
     const HANDLE find =
-        ::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr,
-                           FIND_FIRST_EX_LARGE_FETCH);
+        ::FindFirstFileExW(pattern->c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
+                           nullptr, FIND_FIRST_EX_LARGE_FETCH);
     if (find == INVALID_HANDLE_VALUE) {
         const DWORD error = ::GetLastError();
         return error == ERROR_FILE_NOT_FOUND ? 0 : ErrnoOf(error);  // an empty drive root
     }
-    std::string name;
     do {
         const std::wstring_view wide = found.cFileName;
+        if (wide == L"." || wide == L"..") {
+            continue;
+        }
         // A name with a lone surrogate has no UTF-8 form: no text could reach it.
-        if (wide != L"." && wide != L".." && Narrow(wide, name)) {
-            names.push_back(name);
+        if (std::optional<std::string> name = NarrowExactly(wide)) {
+            names.push_back(std::move(*name));
         }
     } while (::FindNextFileW(find, &found));
     const DWORD error = ::GetLastError();
@@ -331,15 +332,15 @@ int ListFolder(const std::string& directory, std::vector<std::string>& names) {
     return error == ERROR_NO_MORE_FILES ? 0 : ErrnoOf(error);
 }
 
-int MakeFolder(const std::string& path) {
-    std::wstring wide;
-    if (!Widen(path, wide)) {
+int Win32FileSystem::MakeFolder(const std::string& path) {
+    const std::optional<std::wstring> wide = WidenExactly(path);
+    if (!wide) {
         return ENOENT;
     }
-    return ::CreateDirectoryW(wide.c_str(), nullptr) ? 0 : LastErrno();
+    return ::CreateDirectoryW(wide->c_str(), nullptr) ? 0 : LastErrno();
 }
 
-std::string FolderTextFromFamilyText(std::string_view text) {
+std::string Win32FileSystem::FolderTextFromFamilyText(std::string_view text) const {
     constexpr UINT kShiftJis = 932;
     if (text.empty()) {
         return {};
@@ -352,7 +353,5 @@ std::string FolderTextFromFamilyText(std::string_view text) {
     std::wstring wide(static_cast<std::size_t>(size), L'\0');
     ::MultiByteToWideChar(kShiftJis, MB_ERR_INVALID_CHARS, text.data(),
                           static_cast<int>(text.size()), wide.data(), size);
-    std::string utf8;
-    Narrow(wide, utf8);
-    return utf8;
+    return NarrowExactly(wide).value_or(std::string());
 }

@@ -17,11 +17,11 @@ FileResult Result(FileStatus status, int systemError = 0) {
 // notice either refusal. A read-only file stays for every user, root
 // included, whose access check passes any file; a file this process may not
 // write stays, as opening it would fail.
-int ReplacementRefusal(const std::string& path, const FileFacts& target) {
+int ReplacementRefusal(FileSystem& fs, const std::string& path, const FileFacts& target) {
     if (target.readOnly) {
         return EACCES;
     }
-    return WriteAccessRefusal(path);
+    return fs.WriteAccessRefusal(path);
 }
 
 }  // namespace
@@ -37,9 +37,9 @@ FileResult TransferFile(Folder& src, std::string_view srcName, Folder& dst,
         return from->listingError != 0 ? Result(FileStatus::kFolderUnreadable, from->listingError)
                                        : Result(FileStatus::kAbsent, ENOENT);
     }
-    SourceFile source = OpenSourceFile(from->path);
-    if (source.status != FileStatus::kCopied) {
-        return Result(source.status, source.systemError);
+    SourceFile source = OpenSourceFile(src.fileSystem(), from->path);
+    if (!source.opened()) {
+        return Result(source.refusal, source.systemError);
     }
     // Without a complete listing a copy under dstName could stand beside the
     // file spelt in other case that it was meant to replace.
@@ -47,8 +47,9 @@ FileResult TransferFile(Folder& src, std::string_view srcName, Folder& dst,
         return Result(FileStatus::kFolderUnreadable, to->listingError);
     }
     // A complete listing without the name leaves nothing to ask the system.
+    FileSystem& fs = dst.fileSystem();
     FileFacts target;
-    const bool replacing = to->exists && QueryPath(to->path, target) == 0;
+    const bool replacing = to->exists && fs.QueryPath(to->path, target) == 0;
     if (replacing && target.identity == source.facts.identity) {
         return Result(FileStatus::kSameFile);
     }
@@ -57,7 +58,7 @@ FileResult TransferFile(Folder& src, std::string_view srcName, Folder& dst,
                       target.kind == EntryKind::kDirectory ? EISDIR : EEXIST);
     }
     if (replacing) {
-        if (const int refusal = ReplacementRefusal(to->path, target)) {
+        if (const int refusal = ReplacementRefusal(fs, to->path, target)) {
             return Result(FileStatus::kCreateFailed, refusal);
         }
     }
@@ -65,12 +66,12 @@ FileResult TransferFile(Folder& src, std::string_view srcName, Folder& dst,
     const TargetEntry entry = replacing    ? TargetEntry::kFile
                               : to->exists ? TargetEntry::kOther
                                            : TargetEntry::kNone;
-    FileResult result =
-        ReplaceFile(dst.directory(), to->path, entry, target.permissions, [&](TextWriter& writer) {
-            TextReader reader(source.file);
-            transform(reader, writer);
-            return reader.error();
-        });
+    FileResult result = ReplaceFile(fs, dst.directory(), to->path, entry, target.permissions,
+                                    [&](TextWriter& writer) {
+                                        TextReader reader(src.fileSystem(), source.file);
+                                        transform(reader, writer);
+                                        return reader.error();
+                                    });
     if (result.status == FileStatus::kCopied && !to->exists) {
         dst.Added(to->name);
     }

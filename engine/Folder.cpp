@@ -3,7 +3,7 @@
 #include "engine/DataFolder.h"
 #include "engine/FileSystem.h"
 
-Folder::Folder(std::string_view text) : text_(text) {
+Folder::Folder(FileSystem& fs, std::string_view text) : fs_(fs), text_(text) {
     const std::size_t slash = text_.find_last_of(kPathSeparators);
     const std::size_t stemAt = slash == std::string::npos ? 0 : slash + 1;
     directory_ = text_.substr(0, stemAt);
@@ -15,7 +15,7 @@ std::optional<Folder::Location> Folder::Locate(std::string_view name) {
         return std::nullopt;
     }
     Location location{std::string(name), text_ + std::string(name), false};
-    if (EntryExists(location.path)) {
+    if (fs_.EntryExists(location.path)) {
         location.exists = true;
         return location;
     }
@@ -51,7 +51,7 @@ void Folder::Added(std::string_view name) {
 
 FolderListing& Folder::Listing() {
     if (!listing_) {
-        listing_ = FolderListing::Read(directory_);
+        listing_ = FolderListing::Read(fs_, directory_);
     }
     return *listing_;
 }

@@ -16,9 +16,12 @@
 
 #include "engine/FolderListing.h"
 
+class FileSystem;
+
 class Folder {
   public:
-    explicit Folder(std::string_view text);
+    // The folder text on fs, which must outlive the folder.
+    Folder(FileSystem& fs, std::string_view text);
 
     // Where a file of this folder is.
     struct Location {
@@ -49,9 +52,13 @@ class Folder {
     // The directory that holds the folder's files ("" for the current one).
     const std::string& directory() const { return directory_; }
 
+    // The file system the folder's files live on.
+    FileSystem& fileSystem() const { return fs_; }
+
   private:
     FolderListing& Listing();
 
+    FileSystem& fs_;
     std::string text_;
     std::string directory_;  // text_ up to and including its last separator
     std::string stem_;       // the rest of text_: the start of every file name

@@ -6,23 +6,28 @@
 #include "engine/Folder.h"
 
 int HasBaseFile(std::string_view folder) {
-    Folder data(folder);
+    Folder data(FileSystem::Default(), folder);
     const auto location = data.Locate("ZELBAS00.DAT");
     FileFacts facts;
-    return location && QueryPath(location->path, facts) == 0 && facts.kind == EntryKind::kRegular
+    return location && FileSystem::Default().QueryPath(location->path, facts) == 0 &&
+                   facts.kind == EntryKind::kRegular
                ? 1
                : 0;
 }
 
 int IsFolder(std::string_view path) {
     FileFacts facts;
-    return QueryPath(std::string(path), facts) == 0 && facts.kind == EntryKind::kDirectory ? 1 : 0;
+    return FileSystem::Default().QueryPath(std::string(path), facts) == 0 &&
+                   facts.kind == EntryKind::kDirectory
+               ? 1
+               : 0;
 }
 
 int IsSameFolder(std::string_view a, std::string_view b) {
     FileFacts first;
     FileFacts second;
-    return QueryPath(std::string(a), first) == 0 && QueryPath(std::string(b), second) == 0 &&
+    FileSystem& fs = FileSystem::Default();
+    return fs.QueryPath(std::string(a), first) == 0 && fs.QueryPath(std::string(b), second) == 0 &&
                    first.kind == EntryKind::kDirectory && second.kind == EntryKind::kDirectory &&
                    first.identity == second.identity
                ? 1
@@ -31,7 +36,7 @@ int IsSameFolder(std::string_view a, std::string_view b) {
 
 int CreateFolder(std::string_view path, int* error) {
     const std::string folder(path);
-    const int madeError = MakeFolder(folder);
+    const int madeError = FileSystem::Default().MakeFolder(folder);
     if (madeError == 0) {
         return 1;
     }

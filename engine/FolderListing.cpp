@@ -57,10 +57,10 @@ void SortEntries(std::vector<Entry>& entries) {
 
 }  // namespace
 
-FolderListing FolderListing::Read(const std::string& directory) {
+FolderListing FolderListing::Read(FileSystem& fs, const std::string& directory) {
     FolderListing listing;
     std::vector<std::string> names;
-    const int error = ListFolder(directory, names);
+    const int error = fs.ListFolder(directory, names);
     // A folder that is not there holds no files; any other failure is kept.
     listing.error_ = error == ENOENT || error == ENOTDIR ? 0 : error;
     listing.entries_.reserve(names.size());

@@ -11,17 +11,19 @@
 #include <string_view>
 #include <vector>
 
+class FileSystem;
+
 class FolderListing {
   public:
     // An empty listing.
     FolderListing() = default;
 
-    // Reads every entry of directory ("" means the current directory) except
+    // Reads every entry of directory of fs ("" means the current directory) except
     // "." and "..". A directory that does not exist (ENOENT, ENOTDIR) holds
     // nothing: its listing is empty and complete. One that cannot be opened
     // or read to its end keeps the entries read so far; error() then holds
     // the errno.
-    static FolderListing Read(const std::string& directory);
+    static FolderListing Read(FileSystem& fs, const std::string& directory);
 
     // The entry named name without regard to case, or nullptr when there is
     // none. The pointer stays valid until the listing changes.

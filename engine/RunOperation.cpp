@@ -55,6 +55,11 @@ bool WroteAny(const std::vector<FileResult>& rows) {
 
 int RunOperation(WaitIndicator& owner, int kind, std::string_view srcFolder,
                  std::string_view dstFolder, std::string_view title, OperationReport* report) {
+    return RunOperation(FileSystem::Default(), owner, kind, srcFolder, dstFolder, title, report);
+}
+
+int RunOperation(FileSystem& fs, WaitIndicator& owner, int kind, std::string_view srcFolder,
+                 std::string_view dstFolder, std::string_view title, OperationReport* report) {
     WaitScope wait(owner);
     if (report != nullptr) {
         report->files.clear();
@@ -62,8 +67,8 @@ int RunOperation(WaitIndicator& owner, int kind, std::string_view srcFolder,
     if (!IsOperationKind(kind)) {
         return 0;
     }
-    Folder src(srcFolder);
-    Folder dst(dstFolder);
+    Folder src(fs, srcFolder);
+    Folder dst(fs, dstFolder);
     std::vector<FileResult> rows;
     rows.push_back(WriteBaseFileBetween(src, dst, title));
     for (const CatalogueEntry& entry : CatalogueFor(kind)) {
@@ -72,7 +77,7 @@ int RunOperation(WaitIndicator& owner, int kind, std::string_view srcFolder,
     if (WroteAny(rows)) {
         // One flush of the destination's file system for the whole operation,
         // so the data is on disk when the caller reports completion.
-        if (const int flushError = FlushVolumeOf(dst.directory())) {
+        if (const int flushError = fs.FlushVolumeOf(dst.directory())) {
             rows.push_back({std::string(dstFolder), FileStatus::kWriteFailed, flushError});
         }
     }

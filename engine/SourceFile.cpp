@@ -4,19 +4,19 @@
 
 namespace {
 
-SourceFile Refused(FileStatus status, int systemError) {
+SourceFile Refused(FileStatus refusal, int systemError) {
     SourceFile file;
-    file.status = status;
+    file.refusal = refusal;
     file.systemError = systemError;
     return file;
 }
 
 // Why the query failed: a missing entry, a link to nothing, or a real error.
-SourceFile QueryFailure(const std::string& path, int systemError) {
+SourceFile QueryFailure(FileSystem& fs, const std::string& path, int systemError) {
     if (systemError != ENOENT && systemError != ENOTDIR) {
         return Refused(FileStatus::kSourceUnreadable, systemError);
     }
-    if (EntryExists(path)) {
+    if (fs.EntryExists(path)) {
         return Refused(FileStatus::kNotRegular, 0);
     }
     return Refused(FileStatus::kAbsent, systemError);
@@ -24,21 +24,20 @@ SourceFile QueryFailure(const std::string& path, int systemError) {
 
 }  // namespace
 
-SourceFile OpenSourceFile(const std::string& path) {
+SourceFile OpenSourceFile(FileSystem& fs, const std::string& path) {
     FileFacts facts;
-    if (const int error = QueryPath(path, facts)) {
-        return QueryFailure(path, error);
+    if (const int error = fs.QueryPath(path, facts)) {
+        return QueryFailure(fs, path, error);
     }
     if (facts.kind != EntryKind::kRegular) {
         return Refused(FileStatus::kNotRegular, 0);
     }
     SourceFile source;
-    if (const int error = OpenForReading(path, source.file, source.facts)) {
+    if (const int error = fs.OpenForReading(path, source.file, source.facts)) {
         return Refused(FileStatus::kSourceUnreadable, error);
     }
     if (source.facts.kind != EntryKind::kRegular) {
         return Refused(FileStatus::kNotRegular, 0);
     }
-    source.status = FileStatus::kCopied;
     return source;
 }

@@ -13,14 +13,16 @@
 #include "engine/FileSystem.h"
 
 struct SourceFile {
-    FileStatus status = FileStatus::kSourceUnreadable;
-    int systemError = 0;
-    FileHandle file;  // open for reading when status is kCopied
+    FileHandle file;  // open for reading when opened()
     FileFacts facts;  // the opened file's facts then
+    // Why it was not opened: kAbsent when no entry of that name exists;
+    // kNotRegular for a folder, FIFO, socket, device or dangling link;
+    // kSourceUnreadable with the errno when the open or a status query failed.
+    FileStatus refusal = FileStatus::kSourceUnreadable;
+    int systemError = 0;
+
+    bool opened() const { return file.valid(); }
 };
 
-// Opens path for reading. status is kCopied on success (the file is ready to
-// copy); kAbsent when no entry of that name exists; kNotRegular for a folder,
-// FIFO, socket, device or dangling link; kSourceUnreadable with the errno when
-// the open or a status query failed.
-SourceFile OpenSourceFile(const std::string& path);
+// Opens path of fs for reading; see SourceFile for the outcomes.
+SourceFile OpenSourceFile(FileSystem& fs, const std::string& path);

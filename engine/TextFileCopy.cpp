@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine/FileSystem.h"
 #include "engine/FileTransfer.h"
 
 namespace {
@@ -11,7 +12,7 @@ namespace {
 // second time. Any other file is translated in one pass.
 void CopyText(TextReader& reader, TextWriter& writer) {
     std::uint64_t size = 0;
-    if (kCopiesWithinSystem && reader.IsInTextForm(size) &&
+    if (reader.fileSystem().CopiesWithinSystem() && reader.IsInTextForm(size) &&
         writer.CopyUnchanged(reader.file(), size)) {
         return;
     }
@@ -37,15 +38,15 @@ std::vector<FileResult> CopyMatchingFiles(Folder& src, Folder& dst, std::string_
 }
 
 int CopyDataFile(std::string_view name, std::string_view srcFolder, std::string_view dstFolder) {
-    Folder src(srcFolder);
-    Folder dst(dstFolder);
+    Folder src(FileSystem::Default(), srcFolder);
+    Folder dst(FileSystem::Default(), dstFolder);
     return CopyNamedFile(src, dst, name).status == FileStatus::kCopied ? 1 : 0;
 }
 
 int CopyDataFiles(std::string_view pattern, std::string_view srcFolder,
                   std::string_view dstFolder) {
-    Folder src(srcFolder);
-    Folder dst(dstFolder);
+    Folder src(FileSystem::Default(), srcFolder);
+    Folder dst(FileSystem::Default(), dstFolder);
     const bool matched = !CopyMatchingFiles(src, dst, pattern).empty();
     return matched && src.listingError() == 0 ? 1 : 0;
 }

@@ -33,7 +33,8 @@ bool CopyPieceAsText(std::string_view piece, bool& afterCr, TextWriter& writer) 
 
 }  // namespace
 
-TextReader::TextReader(const FileHandle& file) : file_(file), buffer_(new char[kBufferBytes]) {}
+TextReader::TextReader(FileSystem& fs, const FileHandle& file)
+    : fs_(fs), file_(file), buffer_(new char[kBufferBytes]) {}
 
 std::string_view TextReader::Take(std::size_t maxBytes, bool stopAfterLf) {
     if (begin_ == end_ && !Fill()) {
@@ -85,7 +86,7 @@ bool TextReader::IsInTextForm(std::uint64_t& size) {
     bool inForm = true;
     size = 0;
     for (std::size_t got = 1; inForm && got > 0; size += got) {
-        if (const int error = ReadSome(file_, buffer_.get(), kBufferBytes, got)) {
+        if (const int error = fs_.ReadSome(file_, buffer_.get(), kBufferBytes, got)) {
             error_ = error;
             return false;
         }
@@ -103,14 +104,14 @@ void TextReader::CopyAsText(TextWriter& writer) {
     std::size_t got = checked_;
     checked_ = 0;
     if (got == 0) {
-        if (const int error = Rewind(file_)) {
+        if (const int error = fs_.Rewind(file_)) {
             error_ = error;
             return;
         }
     }
     for (bool afterCr = false;; got = 0) {
         if (got == 0) {
-            if (const int error = ReadSome(file_, buffer_.get(), kBufferBytes, got)) {
+            if (const int error = fs_.ReadSome(file_, buffer_.get(), kBufferBytes, got)) {
                 error_ = error;
                 return;
             }
@@ -133,7 +134,8 @@ bool TextReader::Fill() {
             carriedCr_ = false;
         }
         std::size_t got = 0;
-        if (const int error = ReadSome(file_, buffer_.get() + start, kBufferBytes - start, got)) {
+        if (const int error =
+                fs_.ReadSome(file_, buffer_.get() + start, kBufferBytes - start, got)) {
             error_ = error;
             ended_ = true;
             return false;

@@ -20,8 +20,8 @@ class TextReader {
     // Size of the buffer a reader fills with one read.
     static constexpr std::size_t kBufferBytes = std::size_t{64} * 1024;
 
-    // Reads from file, which stays owned by the caller.
-    explicit TextReader(const FileHandle& file);
+    // Reads from file of fs, which stays owned by the caller.
+    TextReader(FileSystem& fs, const FileHandle& file);
 
     // Returns the next translated bytes, at most maxBytes, stopping after the
     // first LF when stopAfterLf is set. The view stays valid until the next
@@ -44,8 +44,9 @@ class TextReader {
     // when it is not, or when a read failed (see error()).
     bool IsInTextForm(std::uint64_t& size);
 
-    // The file read from.
+    // The file read from, and its file system.
     const FileHandle& file() const { return file_; }
+    FileSystem& fileSystem() const { return fs_; }
 
     // Copies the file from its start (call before anything is taken, or
     // after IsInTextForm, whose last read it uses when that was its first) to
@@ -61,6 +62,7 @@ class TextReader {
     bool Fill();
     void Translate(std::size_t size);
 
+    FileSystem& fs_;
     const FileHandle& file_;
     std::unique_ptr<char[]> buffer_;
     std::size_t begin_ = 0;   // next byte to hand out

@@ -4,7 +4,8 @@
 #include <cerrno>
 #include <cstring>
 
-TextWriter::TextWriter(const FileHandle& file) : file_(file), buffer_(new char[kBufferBytes]) {}
+TextWriter::TextWriter(FileSystem& fs, const FileHandle& file)
+    : fs_(fs), file_(file), buffer_(new char[kBufferBytes]) {}
 
 bool TextWriter::Write(std::string_view text) {
     const char* next = text.data();
@@ -29,7 +30,7 @@ bool TextWriter::WriteUnchanged(std::string_view bytes) {
 }
 
 bool TextWriter::CopyUnchanged(const FileHandle& source, std::uint64_t size) {
-    const int error = CopyWithinSystem(source, file_, size);
+    const int error = fs_.CopyWithinSystem(source, file_, size);
     if (error == EOPNOTSUPP) {
         return false;
     }
@@ -60,7 +61,7 @@ void TextWriter::Put(const char* data, std::size_t size) {
 }
 
 bool TextWriter::WriteBuffer() {
-    error_ = WriteAll(file_, buffer_.get(), used_);
+    error_ = fs_.WriteAll(file_, buffer_.get(), used_);
     if (error_ == 0) {
         used_ = 0;
     }

@@ -16,8 +16,8 @@ class TextWriter {
   public:
     static constexpr std::size_t kBufferBytes = std::size_t{64} * 1024;
 
-    // Writes to file, which stays owned by the caller.
-    explicit TextWriter(const FileHandle& file);
+    // Writes to file of fs, which stays owned by the caller.
+    TextWriter(FileSystem& fs, const FileHandle& file);
 
     // Adds text, each LF as CR LF. Returns false once a write has failed (see
     // error()); later calls then write nothing.
@@ -44,6 +44,7 @@ class TextWriter {
     void Put(const char* data, std::size_t size);
     bool WriteBuffer();
 
+    FileSystem& fs_;
     const FileHandle& file_;
     std::unique_ptr<char[]> buffer_;
     std::size_t used_ = 0;

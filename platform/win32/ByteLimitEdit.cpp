@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/win32/WideText.h"
+#include "engine/WideText.h"
 
 namespace {
 

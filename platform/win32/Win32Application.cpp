@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "platform/win32/WideText.h"
+#include "engine/WideText.h"
 
 struct ApplicationScope::State {
     bool comStarted;

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "platform/win32/WideText.h"
+#include "engine/WideText.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "engine/WideText.h"
 #include "platform/win32/ByteLimitEdit.h"
-#include "platform/win32/WideText.h"
 #include "platform/win32/Win32DialogTemplate.h"
 #include "platform/win32/Win32Icon.h"
 

@@ -2,7 +2,7 @@
 
 #include <shlobj.h>
 
-#include "platform/win32/WideText.h"
+#include "engine/WideText.h"
 #include "platform/win32/Win32DialogWindow.h"
 
 namespace {

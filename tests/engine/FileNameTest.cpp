@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/FileName.h"
+#include "engine/FileSystem.h"
 #include "engine/FolderListing.h"
 #include "tests/engine/TempFolder.h"
 
@@ -60,7 +61,7 @@ class FolderListingTest : public ::testing::Test {
         for (const std::string& name : names) {
             folder_.Write(name, "");
         }
-        return FolderListing::Read(folder_.text());
+        return FolderListing::Read(FileSystem::Default(), folder_.text());
     }
 
     TempFolder folder_;

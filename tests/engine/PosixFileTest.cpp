@@ -14,6 +14,7 @@
 #include "engine/Catalogue.h"
 #include "engine/DataFolder.h"
 #include "engine/FileReplacement.h"
+#include "engine/FileSystem.h"
 #include "engine/FolderListing.h"
 #include "tests/engine/TempFolder.h"
 
@@ -108,9 +109,9 @@ TEST_F(PosixFileTest, ANewFileReplacesADanglingLinkButNoFileThatAppeared) {
     EXPECT_EQ(dst_.Names(), std::vector<std::string>{"ZELCODB0.DAT"});
 
     dst_.Write("ZELLESB0.DAT", "appeared\n");
-    const FileResult result =
-        ReplaceFile(dst_.text(), dst_.text() + "ZELLESB0.DAT", TargetEntry::kNone, 0,
-                    [](TextWriter& writer) { return writer.Write("new\n") ? 0 : EIO; });
+    const FileResult result = ReplaceFile(
+        FileSystem::Default(), dst_.text(), dst_.text() + "ZELLESB0.DAT", TargetEntry::kNone, 0,
+        [](TextWriter& writer) { return writer.Write("new\n") ? 0 : EIO; });
     EXPECT_EQ(result.status, FileStatus::kCreateFailed);
     EXPECT_EQ(result.systemError, EEXIST);
     EXPECT_EQ(dst_.Read("ZELLESB0.DAT"), "appeared\n");
@@ -144,8 +145,8 @@ TEST(FolderListingReadTest, OnlyADirectoryThatCannotBeOpenedIsAnError) {
     const TempFolder folder;
     const std::string loop = folder.text() + "loop";
     ASSERT_EQ(::symlink("loop", loop.c_str()), 0);
-    EXPECT_EQ(FolderListing::Read(folder.text() + "missing/").error(), 0);
-    const FolderListing unopened = FolderListing::Read(loop + "/");
+    EXPECT_EQ(FolderListing::Read(FileSystem::Default(), folder.text() + "missing/").error(), 0);
+    const FolderListing unopened = FolderListing::Read(FileSystem::Default(), loop + "/");
     EXPECT_EQ(unopened.size(), 0u);
     EXPECT_EQ(unopened.error(), ELOOP);
 }

@@ -16,14 +16,14 @@ class TextModeTest : public ::testing::Test {
         folder_.Write("in", bytes);
         FileHandle file;
         FileFacts facts;
-        EXPECT_EQ(OpenForReading(folder_.text() + "in", file, facts), 0);
+        EXPECT_EQ(FileSystem::Default().OpenForReading(folder_.text() + "in", file, facts), 0);
         return file;
     }
 
     // Everything the reader hands out, in whatever pieces it hands it out.
     std::string ReadAll(const std::string& bytes) {
         const FileHandle file = OpenWith(bytes);
-        TextReader reader(file);
+        TextReader reader(FileSystem::Default(), file);
         std::string text;
         for (std::string_view piece; !(piece = reader.Take(7, false)).empty();) {
             text += piece;
@@ -35,7 +35,7 @@ class TextModeTest : public ::testing::Test {
     // The lines ReadLine yields with limit.
     std::vector<std::string> Lines(const std::string& bytes, std::size_t limit) {
         const FileHandle file = OpenWith(bytes);
-        TextReader reader(file);
+        TextReader reader(FileSystem::Default(), file);
         std::vector<std::string> lines;
         std::string buffer(limit, '\0');
         while (std::size_t size = reader.ReadLine(buffer.data(), limit)) {
@@ -47,8 +47,8 @@ class TextModeTest : public ::testing::Test {
     std::string WriteAll(const std::string& text) {
         const std::string path = folder_.text() + "out" + std::to_string(++written_);
         FileHandle file;
-        EXPECT_EQ(CreateNewFile(path, file), 0);
-        TextWriter writer(file);
+        EXPECT_EQ(FileSystem::Default().CreateNewFile(path, file), 0);
+        TextWriter writer(FileSystem::Default(), file);
         EXPECT_TRUE(writer.Write(text));
         EXPECT_TRUE(writer.Flush());
         EXPECT_EQ(file.Close(), 0);

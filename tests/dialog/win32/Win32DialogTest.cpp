@@ -9,8 +9,8 @@
 
 #include "DialogDriver.h"
 #include "dialog/AboutDlg.h"
+#include "engine/WideText.h"
 #include "platform/Dialog.h"
-#include "platform/win32/WideText.h"
 #include "platform/win32/Win32Api.h"
 #include "platform/win32/Win32DialogWindow.h"
 #include "platform/win32/Win32Prompts.h"

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/WideText.h"
 #include "platform/Dialog.h"
-#include "platform/win32/WideText.h"
 #include "platform/win32/Win32Api.h"
 #include "platform/win32/Win32DialogWindow.h"
 #include "tests/dialog/UserInput.h"
@@ -129,8 +129,8 @@ std::string SelectedText(const CDialog& dialog, int id) {
     const std::wstring text = Widen(dialog.GetDlgItemText(id));
     DWORD first = 0;
     DWORD last = 0;
-    ::SendMessageW(::GetDlgItem(WindowOf(&dialog), id), EM_GETSEL,
-                   reinterpret_cast<WPARAM>(&first), reinterpret_cast<LPARAM>(&last));
+    ::SendMessageW(::GetDlgItem(WindowOf(&dialog), id), EM_GETSEL, reinterpret_cast<WPARAM>(&first),
+                   reinterpret_cast<LPARAM>(&last));
     return Narrow(std::wstring_view(text).substr(first, last - first));
 }
 

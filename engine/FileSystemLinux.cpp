@@ -12,7 +12,6 @@
 #include "engine/FileSystem.h"
 
 const std::string_view kPathSeparators = "/";
-const bool kCopiesWithinSystem = true;
 
 namespace {
 
@@ -60,7 +59,39 @@ bool IsDotOrDotDot(const char* name) {
     return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0;
 }
 
+// The system's own file system: every call goes straight to the system.
+class LinuxFileSystem final : public FileSystem {
+  public:
+    int QueryPath(const std::string& path, FileFacts& facts) override;
+    bool EntryExists(const std::string& path) override;
+    int OpenForReading(const std::string& path, FileHandle& file, FileFacts& facts) override;
+    int ReadSome(const FileHandle& file, char* buffer, std::size_t size, std::size_t& got) override;
+    int Rewind(const FileHandle& file) override;
+    bool CopiesWithinSystem() const override { return true; }
+    int CopyWithinSystem(const FileHandle& from, const FileHandle& to, std::uint64_t size) override;
+    int WriteAll(const FileHandle& file, const char* data, std::size_t size) override;
+    int CreateNewFile(const std::string& path, FileHandle& file) override;
+    int CreateUnnamedFile(const std::string& directory, FileHandle& file) override;
+    int NameUnnamedFile(const FileHandle& file, const std::string& path) override;
+    int WriteAccessRefusal(const std::string& path) override;
+    int SetPermissions(const FileHandle& file, std::uint32_t permissions) override;
+    int FlushWrittenFile(const FileHandle& file, bool replacing) override;
+    int CloseFile(FileHandle& file) override { return file.Close(); }
+    int FlushVolumeOf(const std::string& directory) override;
+    int RenameReplacing(const std::string& from, const std::string& to) override;
+    bool IsOutOfSpace(int error) const override;
+    void RemoveFile(const std::string& path) override;
+    int ListFolder(const std::string& directory, std::vector<std::string>& names) override;
+    int MakeFolder(const std::string& path) override;
+    std::string FolderTextFromFamilyText(std::string_view text) const override;
+};
+
 }  // namespace
+
+FileSystem& FileSystem::Default() {
+    static LinuxFileSystem system;
+    return system;
+}
 
 int FileHandle::Close() {
     if (handle_ == kNone) {
@@ -71,7 +102,7 @@ int FileHandle::Close() {
     return ::close(fd) == 0 ? 0 : errno;
 }
 
-int QueryPath(const std::string& path, FileFacts& facts) {
+int LinuxFileSystem::QueryPath(const std::string& path, FileFacts& facts) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) {
         return errno;
@@ -80,12 +111,12 @@ int QueryPath(const std::string& path, FileFacts& facts) {
     return 0;
 }
 
-bool EntryExists(const std::string& path) {
+bool LinuxFileSystem::EntryExists(const std::string& path) {
     struct stat info {};
     return ::lstat(path.c_str(), &info) == 0;
 }
 
-int OpenForReading(const std::string& path, FileHandle& file, FileFacts& facts) {
+int LinuxFileSystem::OpenForReading(const std::string& path, FileHandle& file, FileFacts& facts) {
     // O_NONBLOCK: should the entry be a FIFO after all, the open returns at
     // once instead of waiting for a writer.
     FileHandle opened(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
@@ -101,7 +132,8 @@ int OpenForReading(const std::string& path, FileHandle& file, FileFacts& facts) 
     return 0;
 }
 
-int ReadSome(const FileHandle& file, char* buffer, std::size_t size, std::size_t& got) {
+int LinuxFileSystem::ReadSome(const FileHandle& file, char* buffer, std::size_t size,
+                              std::size_t& got) {
     ssize_t read = 0;
     do {
         read = ::read(Fd(file), buffer, size);
@@ -113,11 +145,12 @@ int ReadSome(const FileHandle& file, char* buffer, std::size_t size, std::size_t
     return 0;
 }
 
-int Rewind(const FileHandle& file) {
+int LinuxFileSystem::Rewind(const FileHandle& file) {
     return ::lseek(Fd(file), 0, SEEK_SET) == 0 ? 0 : errno;
 }
 
-int CopyWithinSystem(const FileHandle& from, const FileHandle& to, std::uint64_t size) {
+int LinuxFileSystem::CopyWithinSystem(const FileHandle& from, const FileHandle& to,
+                                      std::uint64_t size) {
     loff_t offset = 0;
     while (static_cast<std::uint64_t>(offset) < size) {
         const ssize_t copied = ::copy_file_range(
@@ -140,7 +173,7 @@ int CopyWithinSystem(const FileHandle& from, const FileHandle& to, std::uint64_t
     return 0;
 }
 
-int WriteAll(const FileHandle& file, const char* data, std::size_t size) {
+int LinuxFileSystem::WriteAll(const FileHandle& file, const char* data, std::size_t size) {
     while (size > 0) {
         const ssize_t written = ::write(Fd(file), data, size);
         if (written < 0 && errno == EINTR) {
@@ -155,7 +188,7 @@ int WriteAll(const FileHandle& file, const char* data, std::size_t size) {
     return 0;
 }
 
-int CreateNewFile(const std::string& path, FileHandle& file) {
+int LinuxFileSystem::CreateNewFile(const std::string& path, FileHandle& file) {
     FileHandle created(
         ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666));
     if (!created.valid()) {
@@ -165,7 +198,7 @@ int CreateNewFile(const std::string& path, FileHandle& file) {
     return 0;
 }
 
-int CreateUnnamedFile(const std::string& directory, FileHandle& file) {
+int LinuxFileSystem::CreateUnnamedFile(const std::string& directory, FileHandle& file) {
     if (!HaveOwnDescriptorPaths()) {
         return EOPNOTSUPP;
     }
@@ -177,7 +210,7 @@ int CreateUnnamedFile(const std::string& directory, FileHandle& file) {
     return 0;
 }
 
-int NameUnnamedFile(const FileHandle& file, const std::string& path) {
+int LinuxFileSystem::NameUnnamedFile(const FileHandle& file, const std::string& path) {
     // linkat with AT_EMPTY_PATH would need CAP_DAC_READ_SEARCH; the
     // descriptor's path under /proc links the same file for any user.
     const std::string own = "/proc/self/fd/" + std::to_string(Fd(file));
@@ -185,19 +218,19 @@ int NameUnnamedFile(const FileHandle& file, const std::string& path) {
                                                                                            : errno;
 }
 
-int WriteAccessRefusal(const std::string& path) {
+int LinuxFileSystem::WriteAccessRefusal(const std::string& path) {
     return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 ? errno : 0;
 }
 
-int SetPermissions(const FileHandle& file, std::uint32_t permissions) {
+int LinuxFileSystem::SetPermissions(const FileHandle& file, std::uint32_t permissions) {
     return ::fchmod(Fd(file), static_cast<mode_t>(permissions)) == 0 ? 0 : errno;
 }
 
-int FlushWrittenFile(const FileHandle& file, bool replacing) {
+int LinuxFileSystem::FlushWrittenFile(const FileHandle& file, bool replacing) {
     return !replacing || ::fsync(Fd(file)) == 0 ? 0 : errno;
 }
 
-int FlushVolumeOf(const std::string& directory) {
+int LinuxFileSystem::FlushVolumeOf(const std::string& directory) {
     FileHandle folder(::open(DirectoryPath(directory), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!folder.valid() || ::syncfs(Fd(folder)) != 0) {
         return errno;
@@ -205,19 +238,19 @@ int FlushVolumeOf(const std::string& directory) {
     return 0;
 }
 
-int RenameReplacing(const std::string& from, const std::string& to) {
+int LinuxFileSystem::RenameReplacing(const std::string& from, const std::string& to) {
     return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
 
-bool IsOutOfSpace(int error) {
+bool LinuxFileSystem::IsOutOfSpace(int error) const {
     return error == ENOSPC || error == EDQUOT;
 }
 
-void RemoveFile(const std::string& path) {
+void LinuxFileSystem::RemoveFile(const std::string& path) {
     ::unlink(path.c_str());
 }
 
-int ListFolder(const std::string& directory, std::vector<std::string>& names) {
+int LinuxFileSystem::ListFolder(const std::string& directory, std::vector<std::string>& names) {
     DIR* dir = ::opendir(DirectoryPath(directory));
     if (dir == nullptr) {
         return errno;
@@ -238,10 +271,10 @@ int ListFolder(const std::string& directory, std::vector<std::string>& names) {
     return error;
 }
 
-int MakeFolder(const std::string& path) {
+int LinuxFileSystem::MakeFolder(const std::string& path) {
     return ::mkdir(path.c_str(), 0777) == 0 ? 0 : errno;
 }
 
-std::string FolderTextFromFamilyText(std::string_view text) {
+std::string LinuxFileSystem::FolderTextFromFamilyText(std::string_view text) const {
     return std::string(text);
 }
