@@ -49,7 +49,13 @@ FileResult TransferFile(Folder& src, std::string_view srcName, Folder& dst,
     // A complete listing without the name leaves nothing to ask the system.
     FileSystem& fs = dst.fileSystem();
     FileFacts target;
-    const bool replacing = to->exists && fs.QueryPath(to->path, target) == 0;
+    const int queryError = to->exists ? fs.QueryPath(to->path, target) : ENOENT;
+    // A listed entry that leads nowhere is a symbolic link to nothing; any
+    // other failed query leaves unknown what would be replaced, so it stays.
+    if (queryError != 0 && queryError != ENOENT) {
+        return Result(FileStatus::kCreateFailed, queryError);
+    }
+    const bool replacing = queryError == 0;
     if (replacing && target.identity == source.facts.identity) {
         return Result(FileStatus::kSameFile);
     }

@@ -9,8 +9,9 @@
 // failure leaves it as it was with its permission bits kept. An existing
 // destination that is not a regular file, that is read-only (no write bit for
 // its owner, whoever runs the program) or that this process may not write, is
-// left alone (kCreateFailed). A symbolic link at the destination is
-// replaced by the new file; what it pointed to stays untouched.
+// left alone (kCreateFailed), and so is one whose facts cannot be read. A
+// symbolic link at the destination is replaced by the new file; what it
+// pointed to stays untouched.
 #pragma once
 
 #include <functional>

@@ -1,0 +1,260 @@
+// Every failure the file system can give, at every call an operation makes:
+// whatever fails, older files stay byte for byte, new files are complete or
+// absent, no temporary is left, and each file not copied is reported as such
+// with its reason; a file reported as copied holds exactly its copy.
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "engine/DataFolder.h"
+#include "tests/engine/FaultFileSystem.h"
+#include "tests/engine/TempFolder.h"
+
+namespace {
+
+struct NoWaitCursor final : WaitIndicator {
+    void BeginWaitCursor() override {}
+    void EndWaitCursor() override {}
+};
+
+std::string BaseFile(const std::string& title) {
+    std::string lines;
+    for (int n = 1; n <= 26; ++n) {
+        lines += (n == 23 ? title : "line " + std::to_string(n)) + "\n";
+    }
+    return lines;
+}
+
+using Files = std::map<std::string, std::string>;
+
+// One operation from a source folder into a destination that may hold older
+// copies: a file already in CR LF form (the kernel copies it on Linux), one
+// with LF line ends, one a pattern matches, with data after its 0x1A.
+struct Scenario {
+    const char* name;
+    int kind;
+    Files older;
+};
+
+const Files kSource = {
+    {"ZELBAS00.DAT", BaseFile("source title")},
+    {"ZELCODB0.DAT", std::string(70000, 'c') + "\r\nend\r\n"},
+    {"ZELLCOB0.DAT", "first\nsecond\r\nthird"},
+    {"A.ZEL",
+     "pattern\n\x1A"
+     "after the end"},
+};
+
+const std::vector<Scenario> kScenarios = {
+    {"backup over older copies",
+     KIND_BACKUP,
+     {{"zelbas00.dat", BaseFile("old title")}, {"ZELCODB0.DAT", "older codes\r\n"}}},
+    {"new into an empty folder", KIND_NEW, {}},
+};
+
+// What a fault makes of the run: the statuses a failed row may have
+// (out-of-space errors always kDiskFull), or none when the engine works
+// around it and the run must come out as a clean one.
+struct FaultRow {
+    FsCall call;
+    std::vector<int> errors;
+    std::vector<FileStatus> statuses;
+    std::size_t listingKeeps = 0;
+};
+
+const std::vector<FaultRow> kFaults = {
+    {FsCall::kQueryPath, {EACCES, EIO}, {FileStatus::kSourceUnreadable, FileStatus::kCreateFailed}},
+    {FsCall::kOpenForReading, {EACCES, EIO, EMFILE}, {FileStatus::kSourceUnreadable}},
+    {FsCall::kReadSome, {EIO}, {FileStatus::kSourceUnreadable}},
+    {FsCall::kRewind, {EIO}, {FileStatus::kSourceUnreadable}},
+    {FsCall::kCopyWithinSystem, {EIO, ENOSPC}, {FileStatus::kWriteFailed}},
+    {FsCall::kCopyWithinSystem, {EOPNOTSUPP}, {}},
+    {FsCall::kWriteAll, {EIO, ENOSPC, EFBIG}, {FileStatus::kWriteFailed}},
+    {FsCall::kCreateNewFile, {EACCES, EROFS, ENOSPC}, {FileStatus::kCreateFailed}},
+    {FsCall::kCreateNewFile, {EEXIST}, {}},
+    {FsCall::kCreateUnnamedFile, {EACCES, EROFS, ENOSPC}, {FileStatus::kCreateFailed}},
+    {FsCall::kCreateUnnamedFile, {EOPNOTSUPP}, {}},
+    {FsCall::kNameUnnamedFile, {EIO, ENOSPC}, {FileStatus::kWriteFailed}},
+    {FsCall::kNameUnnamedFile, {EEXIST}, {FileStatus::kCreateFailed}},
+    {FsCall::kWriteAccessRefusal, {EACCES, EROFS}, {FileStatus::kCreateFailed}},
+    {FsCall::kSetPermissions, {EPERM, EIO}, {FileStatus::kCreateFailed}},
+    {FsCall::kFlushWrittenFile, {EIO, ENOSPC}, {FileStatus::kWriteFailed}},
+    {FsCall::kCloseFile, {EIO, ENOSPC}, {FileStatus::kWriteFailed}},
+    {FsCall::kFlushVolumeOf, {EIO}, {FileStatus::kWriteFailed}},
+    {FsCall::kRenameReplacing, {EACCES, EIO, EBUSY}, {FileStatus::kWriteFailed}},
+    {FsCall::kListFolder, {EIO}, {FileStatus::kFolderUnreadable}, 0},
+    {FsCall::kListFolder, {EIO}, {FileStatus::kFolderUnreadable}, 2},
+};
+
+bool IsOutOfSpace(int error) {
+    return FileSystem::Default().IsOutOfSpace(error);
+}
+
+// What one run left behind.
+struct Outcome {
+    OperationReport report;
+    Files destination;
+};
+
+class FileSystemFaultTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (const auto& [name, bytes] : kSource) {
+            src_.Write(name, bytes);
+        }
+    }
+
+    // Runs scenario on fs into a fresh destination.
+    Outcome Run(const Scenario& scenario, FaultFileSystem& fs) const {
+        TempFolder dst;
+        for (const auto& [name, bytes] : scenario.older) {
+            dst.Write(name, bytes);
+        }
+        NoWaitCursor cursor;
+        Outcome outcome;
+        RunOperation(fs, cursor, scenario.kind, src_.text(), dst.text(), "new title",
+                     &outcome.report);
+        for (const std::string& name : dst.Names()) {
+            outcome.destination[name] = dst.Read(name).value_or("<unreadable>");
+        }
+        return outcome;
+    }
+
+    TempFolder src_;
+};
+
+// The row of the report for the destination file name (names fold case:
+// the base file is reported under the name a new one gets).
+const FileResult* RowFor(const OperationReport& report, const std::string& name) {
+    for (const FileResult& row : report.files) {
+        if (std::equal(row.name.begin(), row.name.end(), name.begin(), name.end(),
+                       [](char a, char b) { return std::tolower(a) == std::tolower(b); })) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+// Checks the promises of one faulted run against the clean run; what is
+// wrong goes into the returned text, empty when all holds.
+std::string BrokenPromises(const Scenario& scenario, const Outcome& clean, const Outcome& run,
+                           const FaultRow& fault, int error) {
+    std::string broken;
+    std::set<std::string> names;
+    for (const auto& [name, bytes] : clean.destination) {
+        names.insert(name);
+    }
+    for (const auto& [name, bytes] : run.destination) {
+        if (names.count(name) == 0) {
+            broken += "left behind: " + name + "; ";
+        }
+    }
+    for (const std::string& name : names) {
+        const FileResult* row = RowFor(run.report, name);
+        const auto now = run.destination.find(name);
+        const auto older = scenario.older.find(name);
+        if (row != nullptr && row->status == FileStatus::kCopied) {
+            if (now == run.destination.end() || now->second != clean.destination.at(name)) {
+                broken += name + " reported copied but not its copy; ";
+            }
+        } else if (older != scenario.older.end()) {
+            if (now == run.destination.end() || now->second != older->second) {
+                broken += name + " not copied and its older copy changed; ";
+            }
+        } else if (now != run.destination.end()) {
+            broken += name + " not copied but there; ";
+        }
+    }
+    const std::vector<FileResult> failures = run.report.Failures();
+    if (fault.statuses.empty()) {
+        if (!failures.empty() || run.destination != clean.destination) {
+            broken += "a fault the engine works around changed the outcome; ";
+        }
+        return broken;
+    }
+    if (failures.empty()) {
+        broken += "no failure reported; ";
+    }
+    for (const FileResult& row : failures) {
+        const bool fits = IsOutOfSpace(error)
+                              ? row.status == FileStatus::kDiskFull
+                              : std::find(fault.statuses.begin(), fault.statuses.end(),
+                                          row.status) != fault.statuses.end();
+        if (!fits || row.systemError != error) {
+            broken += row.name + " reported with status " +
+                      std::to_string(static_cast<int>(row.status)) + " errno " +
+                      std::to_string(row.systemError) + "; ";
+        }
+    }
+    return broken;
+}
+
+TEST_F(FileSystemFaultTest, EveryFailureOfEveryCallKeepsThePromises) {
+    int cases = 0;
+    for (const Scenario& scenario : kScenarios) {
+        FaultFileSystem counting;
+        const Outcome clean = Run(scenario, counting);
+        ASSERT_FALSE(clean.report.HasFailures()) << scenario.name;
+        for (const FaultRow& fault : kFaults) {
+            for (const int error : fault.errors) {
+                for (int nth = 1; nth <= counting.Calls(fault.call); ++nth) {
+                    FaultFileSystem fs;
+                    fs.Plant({fault.call, nth, error, fault.listingKeeps});
+                    const Outcome run = Run(scenario, fs);
+                    ++cases;
+                    EXPECT_EQ(BrokenPromises(scenario, clean, run, fault, error), "")
+                        << scenario.name << ": " << NameOf(fault.call) << " call " << nth << " of "
+                        << counting.Calls(fault.call) << " fails with errno " << error
+                        << (fault.call == FsCall::kListFolder
+                                ? " keeping " + std::to_string(fault.listingKeeps) + " names"
+                                : "");
+                }
+            }
+        }
+    }
+    RecordProperty("cases", cases);
+    std::printf("%d fault cases\n", cases);
+}
+
+// Reads of one byte at a time, wherever a line end or a 0x1A falls between
+// them, write the same bytes as whole reads.
+TEST_F(FileSystemFaultTest, ShortReadsCopyTheSameBytes) {
+    for (const Scenario& scenario : kScenarios) {
+        FaultFileSystem whole;
+        const Outcome clean = Run(scenario, whole);
+        FaultFileSystem bytewise;
+        bytewise.LimitReads(1);
+        const Outcome run = Run(scenario, bytewise);
+        EXPECT_FALSE(run.report.HasFailures()) << scenario.name;
+        EXPECT_EQ(run.destination, clean.destination) << scenario.name;
+    }
+}
+
+// A file another program creates under the name a temporary was about to
+// take is neither replaced nor removed: the temporary takes another name.
+TEST_F(FileSystemFaultTest, AFileAppearingUnderTheTemporarysNameIsKept) {
+    const Scenario& scenario = kScenarios.front();
+    std::string appeared;
+    FaultFileSystem fs;
+    fs.Plant({FsCall::kCreateNewFile, 1, 0, 0, [&appeared](const std::string& path) {
+                  appeared = path;
+                  std::ofstream(PathOf(path), std::ios::binary) << "another program's\n";
+              }});
+    const Outcome run = Run(scenario, fs);
+    ASSERT_TRUE(fs.Fired());
+    EXPECT_FALSE(run.report.HasFailures());
+    const std::string name = appeared.substr(appeared.find_last_of("/\\") + 1);
+    ASSERT_EQ(run.destination.count(name), 1u) << name;
+    EXPECT_EQ(run.destination.at(name), "another program's\n");
+}
+
+}  // namespace
