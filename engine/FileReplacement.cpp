@@ -35,8 +35,8 @@ char RandomNameByte() {
 
 // Creates a temporary in directory under a name no entry has yet; path then
 // holds it. Returns 0 or the errno.
-int CreateTemporary(FileSystem& fs, const std::string& directory, std::string& path,
-                    FileHandle& file) {
+[[nodiscard]] int CreateTemporary(FileSystem& fs, const std::string& directory, std::string& path,
+                                  FileHandle& file) {
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         path = directory + kTemporaryName;
         for (std::size_t i = 0; i < kRandomBytes; ++i) {

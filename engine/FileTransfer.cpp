@@ -17,7 +17,8 @@ FileResult Result(FileStatus status, int systemError = 0) {
 // notice either refusal. A read-only file stays for every user, root
 // included, whose access check passes any file; a file this process may not
 // write stays, as opening it would fail.
-int ReplacementRefusal(FileSystem& fs, const std::string& path, const FileFacts& target) {
+[[nodiscard]] int ReplacementRefusal(FileSystem& fs, const std::string& path,
+                                     const FileFacts& target) {
     if (target.readOnly) {
         return EACCES;
     }
