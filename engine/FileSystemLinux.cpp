@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -54,6 +55,10 @@ bool CannotCopyBetween(int error) {
     return error == EXDEV || error == ENOSYS || error == EINVAL || error == EOPNOTSUPP ||
            error == EBADF;
 }
+
+// The kernel copies a large file in pieces, so that no single call runs for
+// long and a refusal part-way is told from one before anything was copied.
+constexpr std::uint64_t kCopyPieceBytes = std::uint64_t{512} * 1024;
 
 bool IsDotOrDotDot(const char* name) {
     return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0;
@@ -153,9 +158,11 @@ int LinuxFileSystem::CopyWithinSystem(const FileHandle& from, const FileHandle& 
                                       std::uint64_t size) {
     loff_t offset = 0;
     while (static_cast<std::uint64_t>(offset) < size) {
-        const ssize_t copied = ::copy_file_range(
-            Fd(from), &offset, Fd(to), nullptr,
-            static_cast<std::size_t>(size - static_cast<std::uint64_t>(offset)), 0);
+        const ssize_t copied =
+            ::copy_file_range(Fd(from), &offset, Fd(to), nullptr,
+                              static_cast<std::size_t>(std::min(
+                                  size - static_cast<std::uint64_t>(offset), kCopyPieceBytes)),
+                              0);
         if (copied < 0 && errno == EINTR) {
             continue;
         }

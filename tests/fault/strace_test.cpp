@@ -274,6 +274,8 @@ INSTANTIATE_TEST_SUITE_P(
                                     true, "kWriteFailed", EIO},
                       InjectionCase{"CopyFindsDiskFullOnNewFile", false, "copy_file_range",
                                     On::kSource, 1, "ENOSPC", false, "kDiskFull", ENOSPC},
+                      InjectionCase{"CopyRefusedPartWay", false, "copy_file_range", On::kSource, 2,
+                                    "EXDEV", true, "kWriteFailed", EXDEV},
                       InjectionCase{"CloseFails", false, "close", On::kTemporary, 1, "EIO", true,
                                     "kWriteFailed", EIO},
                       InjectionCase{"CloseFailsOnNewFile", false, "close", On::kTemporary, 1, "EIO",
