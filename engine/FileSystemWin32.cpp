@@ -25,6 +25,9 @@ constexpr DWORD kRenamePauseMs = 100;
 // Reads and writes go in pieces a DWORD can count.
 constexpr std::size_t kMaxPiece = std::size_t{1} << 30;
 
+// Not in every SDK's headers.
+constexpr DWORD kErrorDiskQuotaExceeded = 1295;
+
 int ErrnoOf(DWORD error) {
     switch (error) {
         case ERROR_FILE_NOT_FOUND:
@@ -45,6 +48,7 @@ int ErrnoOf(DWORD error) {
             return EEXIST;
         case ERROR_DISK_FULL:
         case ERROR_HANDLE_DISK_FULL:
+        case kErrorDiskQuotaExceeded:  // reads as a full disk, as EDQUOT does on Linux
             return ENOSPC;
         case ERROR_FILENAME_EXCED_RANGE:
             return ENAMETOOLONG;

@@ -79,6 +79,9 @@ const std::vector<FaultRow> kFaults = {
     {FsCall::kCopyWithinSystem, {EIO, ENOSPC}, {FileStatus::kWriteFailed}},
     {FsCall::kCopyWithinSystem, {EOPNOTSUPP}, {}},
     {FsCall::kWriteAll, {EIO, ENOSPC, EFBIG}, {FileStatus::kWriteFailed}},
+#ifdef EDQUOT
+    {FsCall::kWriteAll, {EDQUOT}, {FileStatus::kWriteFailed}},
+#endif
     {FsCall::kCreateNewFile, {EACCES, EROFS, ENOSPC}, {FileStatus::kCreateFailed}},
     {FsCall::kCreateNewFile, {EEXIST}, {}},
     {FsCall::kCreateUnnamedFile, {EACCES, EROFS, ENOSPC}, {FileStatus::kCreateFailed}},
@@ -95,8 +98,15 @@ const std::vector<FaultRow> kFaults = {
     {FsCall::kListFolder, {EIO}, {FileStatus::kFolderUnreadable}, 2},
 };
 
+// A full volume, and a full quota where the system has one, read as
+// "ディスクの空き容量が足りません".
 bool IsOutOfSpace(int error) {
-    return FileSystem::Default().IsOutOfSpace(error);
+#ifdef EDQUOT
+    if (error == EDQUOT) {
+        return true;
+    }
+#endif
+    return error == ENOSPC;
 }
 
 // What one run left behind.

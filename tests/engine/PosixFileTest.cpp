@@ -15,7 +15,9 @@
 #include "engine/DataFolder.h"
 #include "engine/FileReplacement.h"
 #include "engine/FileSystem.h"
+#include "engine/Folder.h"
 #include "engine/FolderListing.h"
+#include "engine/TextFileCopy.h"
 #include "tests/engine/TempFolder.h"
 
 namespace {
@@ -44,16 +46,24 @@ TEST_F(PosixFileTest, NeverCopiesAFileOntoItselfThroughLinks) {
     ASSERT_EQ(
         ::symlink((src_.text() + "ZELSBJB0.DAT").c_str(), (dst_.text() + "zelsbjb0.dat").c_str()),
         0);
+    // A read-only file is still reported as the source itself: that it is
+    // the same file is the reason it stays, whatever its marks.
     struct Row {
         const char* what;
         std::string dstFolder;
+        mode_t mode;
     } rows[] = {
-        {"symbolic link to the folder", linkFolder},
-        {"hard link to the file", sub},
-        {"symbolic link to the file, other case", dst_.text()},
+        {"symbolic link to the folder", linkFolder, 0644},
+        {"hard link to the file", sub, 0644},
+        {"hard link to a read-only file", sub, 0444},
+        {"symbolic link to the file, other case", dst_.text(), 0644},
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(CopyDataFile("ZELSBJB0.DAT", src_.text(), row.dstFolder), 0) << row.what;
+        ASSERT_EQ(::chmod((src_.text() + "ZELSBJB0.DAT").c_str(), row.mode), 0);
+        Folder src(FileSystem::Default(), src_.text());
+        Folder dst(FileSystem::Default(), row.dstFolder);
+        EXPECT_EQ(CopyNamedFile(src, dst, "ZELSBJB0.DAT").status, FileStatus::kSameFile)
+            << row.what;
         EXPECT_EQ(src_.Read("ZELSBJB0.DAT"), bytes) << row.what;
     }
     EXPECT_EQ(src_.Names(), (std::vector<std::string>{"ZELSBJB0.DAT", "sub"}));
@@ -107,6 +117,9 @@ TEST_F(PosixFileTest, ANewFileReplacesADanglingLinkButNoFileThatAppeared) {
     EXPECT_EQ(Copy("ZELCODB0.DAT"), 1);
     EXPECT_EQ(dst_.Read("ZELCODB0.DAT"), "data\r\n");
     EXPECT_EQ(dst_.Names(), std::vector<std::string>{"ZELCODB0.DAT"});
+    const mode_t umask = ::umask(0);
+    ::umask(umask);
+    EXPECT_EQ(ModeOf(dst_, "ZELCODB0.DAT"), 0666 & ~umask) << "the mode of any new file";
 
     dst_.Write("ZELLESB0.DAT", "appeared\n");
     const FileResult result = ReplaceFile(

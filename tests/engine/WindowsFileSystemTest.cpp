@@ -3,7 +3,9 @@
 // names, "\" beside "/", and an environment file in code page 932.
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <thread>
@@ -13,6 +15,7 @@
 
 #include "config/EnvFile.h"
 #include "engine/DataFolder.h"
+#include "tests/engine/ImportHook.h"
 #include "tests/engine/TempFolder.h"
 
 namespace {
@@ -61,6 +64,63 @@ class Hold {
   private:
     HANDLE handle_;
 };
+
+// One Win32 call made to fail, as the hooks below see it: the nth call of
+// function fails with error.
+struct PlantedFailure {
+    const char* function;
+    int nth;
+    DWORD error;
+    int calls = 0;
+};
+PlantedFailure g_planted{"", 0, 0};
+
+// True when this call of function is the planted one.
+bool FailsNow(const char* function) {
+    if (std::strcmp(function, g_planted.function) != 0) {
+        return false;
+    }
+    return ++g_planted.calls == g_planted.nth;
+}
+
+using FindNextFileWFunction = BOOL(WINAPI*)(HANDLE, LPWIN32_FIND_DATAW);
+using WriteFileFunction = BOOL(WINAPI*)(HANDLE, LPCVOID, DWORD, LPDWORD, LPOVERLAPPED);
+FindNextFileWFunction g_findNextFile = nullptr;
+WriteFileFunction g_writeFile = nullptr;
+
+BOOL WINAPI FindNextFileFailing(HANDLE find, LPWIN32_FIND_DATAW data) {
+    if (FailsNow("FindNextFileW")) {
+        ::SetLastError(g_planted.error);
+        return FALSE;
+    }
+    return g_findNextFile(find, data);
+}
+
+BOOL WINAPI WriteFileFailing(HANDLE file, LPCVOID data, DWORD size, LPDWORD written,
+                             LPOVERLAPPED overlapped) {
+    if (FailsNow("WriteFile")) {
+        ::SetLastError(g_planted.error);
+        return FALSE;
+    }
+    return g_writeFile(file, data, size, written, overlapped);
+}
+
+// The order of the flushes and moves the program makes.
+std::string g_placings;
+using FlushFileBuffersFunction = BOOL(WINAPI*)(HANDLE);
+using MoveFileExWFunction = BOOL(WINAPI*)(LPCWSTR, LPCWSTR, DWORD);
+FlushFileBuffersFunction g_flush = nullptr;
+MoveFileExWFunction g_move = nullptr;
+
+BOOL WINAPI FlushFileBuffersRecorded(HANDLE file) {
+    g_placings += 'F';
+    return g_flush(file);
+}
+
+BOOL WINAPI MoveFileExWRecorded(LPCWSTR from, LPCWSTR to, DWORD flags) {
+    g_placings += 'M';
+    return g_move(from, to, flags);
+}
 
 class WindowsFileSystemTest : public ::testing::Test {
   protected:
@@ -196,6 +256,84 @@ TEST_F(WindowsFileSystemTest, AShiftJisEnvironmentFileNamesAJapaneseFolder) {
     std::string title;
     EXPECT_EQ(ReadTitle(g_szDataPath, title), 1);
     EXPECT_EQ(title, "\x97\xDF\x98\x61\x82\x57\x94\x4E") << "titles stay Shift-JIS bytes";
+}
+
+// A Win32 call that fails is a failure with the nearest errno, never taken
+// for the end of a listing or for a complete write.
+TEST_F(WindowsFileSystemTest, AFailingSystemCallIsReportedWithItsMeaning) {
+    struct Row {
+        const char* what;
+        const char* function;
+        void* replacement;
+        DWORD error;
+        FileStatus status;
+        int systemError;
+    } rows[] = {
+        {"a listing fails part-way", "FindNextFileW", reinterpret_cast<void*>(&FindNextFileFailing),
+         ERROR_NOT_READY, FileStatus::kFolderUnreadable, EIO},
+        {"the user's disk quota is full", "WriteFile", reinterpret_cast<void*>(&WriteFileFailing),
+         1295 /* ERROR_DISK_QUOTA_EXCEEDED */, FileStatus::kDiskFull, ENOSPC},
+    };
+    for (const char* name : {"ZELBAS00.DAT", "A.ZEL", "B.ZEL", "C.ZEL"}) {
+        src_.Write(name, "data\n");
+    }
+    for (const Row& row : rows) {
+        TempFolder dst;
+        g_planted = {row.function, 2, row.error};
+        ImportHook hook("kernel32.dll", row.function, row.replacement);
+        ASSERT_TRUE(hook.installed()) << row.what;
+        g_findNextFile = reinterpret_cast<FindNextFileWFunction>(hook.original());
+        g_writeFile = reinterpret_cast<WriteFileFunction>(hook.original());
+        struct : WaitIndicator {
+            void BeginWaitCursor() override {}
+            void EndWaitCursor() override {}
+        } indicator;
+        OperationReport report;
+        RunOperation(indicator, KIND_BACKUP, src_.text(), dst.text(), "t", &report);
+        EXPECT_GE(g_planted.calls, 2) << row.what;
+        const std::vector<FileResult> failures = report.Failures();
+        EXPECT_TRUE(std::any_of(failures.begin(), failures.end(), [&row](const FileResult& f) {
+            return f.status == row.status && f.systemError == row.systemError;
+        })) << row.what;
+    }
+}
+
+// Without a volume flush for everyone, each written file is flushed before
+// it is moved into place, so the completion message finds it on disk.
+TEST_F(WindowsFileSystemTest, EveryWrittenFileIsFlushedBeforeItIsMovedIntoPlace) {
+    src_.Write("ZELBAS00.DAT", "base\n");
+    src_.Write("ZELCODB0.DAT", "new\n");
+    src_.Write("ZELLCOB0.DAT", "new\n");
+    dst_.Write("ZELCODB0.DAT", "old\r\n");
+    ImportHook flush("kernel32.dll", "FlushFileBuffers",
+                     reinterpret_cast<void*>(&FlushFileBuffersRecorded));
+    ImportHook move("kernel32.dll", "MoveFileExW", reinterpret_cast<void*>(&MoveFileExWRecorded));
+    ASSERT_TRUE(flush.installed() && move.installed());
+    g_flush = reinterpret_cast<FlushFileBuffersFunction>(flush.original());
+    g_move = reinterpret_cast<MoveFileExWFunction>(move.original());
+    g_placings.clear();
+    const OperationReport report = CopyMaster();
+    EXPECT_FALSE(report.HasFailures());
+    EXPECT_EQ(g_placings, "FMFMFM") << "the base file, one replaced and one new file";
+}
+
+// A replacement keeps the marks Windows users set on the old file.
+TEST_F(WindowsFileSystemTest, AReplacementKeepsTheOldFilesAttributes) {
+    src_.Write("ZELCODB0.DAT", "new\n");
+    for (const DWORD attributes :
+         {DWORD{FILE_ATTRIBUTE_HIDDEN}, DWORD{FILE_ATTRIBUTE_SYSTEM}, DWORD{FILE_ATTRIBUTE_ARCHIVE},
+          DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE}}) {
+        TempFolder dst;
+        dst.Write("ZELCODB0.DAT", "old\r\n");
+        const std::wstring target = Wide(dst.text() + "ZELCODB0.DAT");
+        ASSERT_TRUE(::SetFileAttributesW(target.c_str(), attributes));
+        EXPECT_EQ(CopyDataFile("ZELCODB0.DAT", src_.text(), dst.text()), 1) << attributes;
+        const DWORD kept = ::GetFileAttributesW(target.c_str());
+        ::SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+        EXPECT_EQ(dst.Read("ZELCODB0.DAT"), "new\r\n") << attributes;
+        // A written file is marked for the next backup (archive) in any case.
+        EXPECT_EQ(kept & attributes, attributes) << attributes;
+    }
 }
 
 }  // namespace
