@@ -20,6 +20,8 @@ std::string DescribeFileStatus(FileStatus status) {
             return "コピー元を読み込めません";
         case FileStatus::kCreateFailed:
             return "作成できません";
+        case FileStatus::kReadOnly:
+            return "読み取り専用です";
         case FileStatus::kWriteFailed:
             return "書き込みに失敗しました";
         case FileStatus::kDiskFull:

@@ -104,6 +104,7 @@ enum class FileStatus : int {
     kSameFile,          // the destination is the source file itself
     kSourceUnreadable,  // the source could not be opened or read
     kCreateFailed,      // the destination file could not be created
+    kReadOnly,          // the destination file is marked read-only: kept as it is
     kWriteFailed,       // a write, flush, close or the final rename failed
     kDiskFull,          // the destination ran out of space
     kFolderUnreadable,  // the folder could not be listed, so whether the file is

@@ -12,17 +12,19 @@ FileResult Result(FileStatus status, int systemError = 0) {
     return {"", status, systemError};
 }
 
-// The errno for which the existing file at path (of facts target) must stay
-// as it is, 0 when it may be replaced. The rename that replaces it would not
+// Why the existing file at path (of facts target) must stay as it is:
+// kCopied when it may be replaced. The rename that replaces it would not
 // notice either refusal. A read-only file stays for every user, root
 // included, whose access check passes any file; a file this process may not
 // write stays, as opening it would fail.
-[[nodiscard]] int ReplacementRefusal(FileSystem& fs, const std::string& path,
-                                     const FileFacts& target) {
+FileResult ReplacementRefusal(FileSystem& fs, const std::string& path, const FileFacts& target) {
     if (target.readOnly) {
-        return EACCES;
+        return Result(FileStatus::kReadOnly, EACCES);
     }
-    return fs.WriteAccessRefusal(path);
+    if (const int error = fs.WriteAccessRefusal(path)) {
+        return Result(FileStatus::kCreateFailed, error);
+    }
+    return Result(FileStatus::kCopied);
 }
 
 }  // namespace
@@ -65,8 +67,9 @@ FileResult TransferFile(Folder& src, std::string_view srcName, Folder& dst,
                       target.kind == EntryKind::kDirectory ? EISDIR : EEXIST);
     }
     if (replacing) {
-        if (const int refusal = ReplacementRefusal(fs, to->path, target)) {
-            return Result(FileStatus::kCreateFailed, refusal);
+        if (FileResult refusal = ReplacementRefusal(fs, to->path, target);
+            refusal.status != FileStatus::kCopied) {
+            return refusal;
         }
     }
     // An entry listed but not found by its path is a symbolic link to nothing.

@@ -8,8 +8,9 @@
 // hard links are caught), and it is written through FileReplacement, so a
 // failure leaves it as it was with its permission bits kept. An existing
 // destination that is not a regular file, that is read-only (no write bit for
-// its owner, whoever runs the program) or that this process may not write, is
-// left alone (kCreateFailed), and so is one whose facts cannot be read. A
+// its owner, whoever runs the program: kReadOnly) or that this process may not
+// write, is left alone (kCreateFailed), and so is one whose facts cannot be
+// read. A
 // symbolic link at the destination is replaced by the new file; what it
 // pointed to stays untouched.
 #pragma once
@@ -28,7 +29,7 @@ using TextTransform = std::function<void(TextReader&, TextWriter&)>;
 // Carries src's srcName to dst's dstName. Returns a result whose name is left
 // empty for the caller: kCopied on success; kAbsent or kNotRegular when
 // there is no regular source file; kPathTooLong, kSameFile, kSourceUnreadable,
-// kCreateFailed, kWriteFailed, kDiskFull or kFolderUnreadable (a name not
+// kReadOnly, kCreateFailed, kWriteFailed, kDiskFull or kFolderUnreadable (a name not
 // found in a folder whose listing failed) with the errno on failure, the
 // destination then untouched.
 FileResult TransferFile(Folder& src, std::string_view srcName, Folder& dst,

@@ -451,6 +451,7 @@ TEST(FailureList, EachFailureIsListedWithItsReason) {
         {FileStatus::kSameFile, "コピー元と同じファイルです"},
         {FileStatus::kSourceUnreadable, "コピー元を読み込めません"},
         {FileStatus::kCreateFailed, "作成できません"},
+        {FileStatus::kReadOnly, "読み取り専用です"},
         {FileStatus::kWriteFailed, "書き込みに失敗しました"},
         {FileStatus::kDiskFull, "ディスクの空き容量が足りません"},
         {FileStatus::kFolderUnreadable, "フォルダの内容を読み込めません"},

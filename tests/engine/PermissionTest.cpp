@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "engine/DataFolder.h"
+#include "engine/FileSystem.h"
+#include "engine/Folder.h"
+#include "engine/TextFileCopy.h"
 #include "tests/engine/TempFolder.h"
 #include "tests/engine/WithoutPrivileges.h"
 
@@ -88,7 +91,11 @@ TEST_F(PermissionTest, AReadOnlyDestinationFileIsNotReplaced) {
     src_.Write("ZELCODB0.DAT", "new\n");
     dst_.Write("ZELCODB0.DAT", "old\r\n");
     Chmod(dst_.text() + "ZELCODB0.DAT", 0444);
-    EXPECT_EQ(CopyDataFile("ZELCODB0.DAT", src_.text(), dst_.text()), 0);
+    Folder src(FileSystem::Default(), src_.text());
+    Folder dst(FileSystem::Default(), dst_.text());
+    const FileResult result = CopyNamedFile(src, dst, "ZELCODB0.DAT");
+    EXPECT_EQ(result.status, FileStatus::kReadOnly);
+    EXPECT_EQ(result.systemError, EACCES);
     EXPECT_EQ(dst_.Read("ZELCODB0.DAT"), "old\r\n");
     EXPECT_EQ(dst_.Names(), std::vector<std::string>{"ZELCODB0.DAT"});
 }

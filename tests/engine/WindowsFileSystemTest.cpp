@@ -156,7 +156,7 @@ TEST_F(WindowsFileSystemTest, AReadOnlyDestinationFileIsNotReplaced) {
     ASSERT_TRUE(::SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY));
     const FileResult row = RowOf(CopyMaster(), "ZELCODB0.DAT");
     ::SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_EQ(row.status, FileStatus::kCreateFailed);
+    EXPECT_EQ(row.status, FileStatus::kReadOnly);
     EXPECT_EQ(row.systemError, EACCES);
     EXPECT_EQ(dst_.Read("ZELCODB0.DAT"), "old\r\n");
     EXPECT_EQ(dst_.Names(), (std::vector<std::string>{"ZELCODB0.DAT", "zelbas00.dat"}));

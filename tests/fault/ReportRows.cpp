@@ -16,6 +16,8 @@ const char* StatusName(FileStatus status) {
             return "kSourceUnreadable";
         case FileStatus::kCreateFailed:
             return "kCreateFailed";
+        case FileStatus::kReadOnly:
+            return "kReadOnly";
         case FileStatus::kWriteFailed:
             return "kWriteFailed";
         case FileStatus::kDiskFull:
