@@ -89,9 +89,11 @@ std::size_t ShiftJisCut(std::string_view text, std::size_t maxBytes) {
 FileResult WriteBaseFileBetween(Folder& src, Folder& dst, std::string_view title) {
     // The source is asked by the spelling ReadTitle asks, so that the title
     // shown and the lines carried come from the same file.
-    FileResult result = TransferFile(
-        src, kTitleFileName, dst, kBaseFileName,
-        [title](TextReader& reader, TextWriter& writer) { WriteBaseLines(reader, writer, title); });
+    FileResult result = TransferFile(src, kTitleFileName, dst, kBaseFileName,
+                                     [title](TextReader& reader, TextWriter& writer) {
+                                         WriteBaseLines(reader, writer, title);
+                                         return reader.error();
+                                     });
     result.name = std::string(kBaseFileName);
     if (result.status == FileStatus::kAbsent) {
         result = {result.name, FileStatus::kSourceUnreadable, ENOENT};

@@ -66,13 +66,33 @@ FileResult WriteContent(const Replacement& job, const FileHandle& file) {
     return {"", FileStatus::kCopied, 0};
 }
 
+// Errors by which a file system says it keeps no permissions of its own
+// (FAT: ENOSYS; a stick mounted for everyone: EPERM): the new file then has
+// what the file system gives every file, as the old one had.
+bool KeepsNoPermissions(int error) {
+    return error == EPERM || error == ENOSYS || error == EOPNOTSUPP;
+}
+
+// Gives the temporary what the replaced file had: its owner and group as far
+// as this process may (never a reason to fail: the content is what counts),
+// then its permissions (after the owner, whose change may clear some).
+FileResult CarryOver(const Replacement& job, const FileHandle& file, const FileFacts& replaced) {
+    static_cast<void>(job.fs.SetOwner(file, replaced.owner, replaced.group));
+    const int error = job.fs.SetPermissions(file, replaced.permissions);
+    if (error != 0 && !KeepsNoPermissions(error)) {
+        return job.Failed(FileStatus::kCreateFailed, error);
+    }
+    return {"", FileStatus::kCopied, 0};
+}
+
 // Writes, flushes and closes the temporary; returns kCopied or the failure.
 FileResult FillTemporary(const Replacement& job, FileHandle& file, TargetEntry entry,
-                         std::uint32_t permissions) {
+                         const FileFacts& replaced) {
     const bool replacing = entry == TargetEntry::kFile;
     if (replacing) {
-        if (const int error = job.fs.SetPermissions(file, permissions)) {
-            return job.Failed(FileStatus::kCreateFailed, error);
+        if (FileResult result = CarryOver(job, file, replaced);
+            result.status != FileStatus::kCopied) {
+            return result;
         }
     }
     if (FileResult result = WriteContent(job, file); result.status != FileStatus::kCopied) {
@@ -87,19 +107,32 @@ FileResult FillTemporary(const Replacement& job, FileHandle& file, TargetEntry e
     return {"", FileStatus::kCopied, 0};
 }
 
+// Moves the complete temporary to target: over the file it replaces, or, for
+// a new file, never over an entry that appeared meanwhile (kCreateFailed,
+// EEXIST, as where unnamed files are named).
+FileResult PlaceTemporary(const Replacement& job, const std::string& temporary,
+                          const std::string& target, TargetEntry entry) {
+    const int error = entry == TargetEntry::kNone ? job.fs.RenameWithoutReplacing(temporary, target)
+                                                  : job.fs.RenameReplacing(temporary, target);
+    if (error == 0) {
+        return {"", FileStatus::kCopied, 0};
+    }
+    return job.Failed(error == EEXIST && entry == TargetEntry::kNone ? FileStatus::kCreateFailed
+                                                                     : FileStatus::kWriteFailed,
+                      error);
+}
+
 FileResult ReplaceThroughTemporary(const Replacement& job, const std::string& directory,
                                    const std::string& target, TargetEntry entry,
-                                   std::uint32_t permissions) {
+                                   const FileFacts& replaced) {
     std::string temporary;
     FileHandle file;
     if (const int error = CreateTemporary(job.fs, directory, temporary, file)) {
         return job.Failed(FileStatus::kCreateFailed, error);
     }
-    FileResult result = FillTemporary(job, file, entry, permissions);
+    FileResult result = FillTemporary(job, file, entry, replaced);
     if (result.status == FileStatus::kCopied) {
-        if (const int error = job.fs.RenameReplacing(temporary, target)) {
-            result = job.Failed(FileStatus::kWriteFailed, error);
-        }
+        result = PlaceTemporary(job, temporary, target, entry);
     }
     if (result.status != FileStatus::kCopied) {
         // Closed before it is removed, which Windows needs; the removal is
@@ -132,7 +165,7 @@ FileResult CreateThroughUnnamedFile(const Replacement& job, FileHandle& file,
 }  // namespace
 
 FileResult ReplaceFile(FileSystem& fs, const std::string& directory, const std::string& target,
-                       TargetEntry entry, std::uint32_t permissions, const ContentWriter& write) {
+                       TargetEntry entry, const FileFacts& replaced, const ContentWriter& write) {
     const Replacement job{fs, write};
     if (entry == TargetEntry::kNone) {
         FileHandle file;
@@ -144,5 +177,5 @@ FileResult ReplaceFile(FileSystem& fs, const std::string& directory, const std::
             return job.Failed(FileStatus::kCreateFailed, error);
         }
     }
-    return ReplaceThroughTemporary(job, directory, target, entry, permissions);
+    return ReplaceThroughTemporary(job, directory, target, entry, replaced);
 }

@@ -28,18 +28,20 @@ using ContentWriter = std::function<int(TextWriter&)>;
 // What stands under the target's name before it is written.
 enum class TargetEntry {
     kNone,   // nothing: the new file never takes the place of an entry that
-             // appears meanwhile (kCreateFailed, EEXIST, where unnamed files exist)
+             // appears meanwhile (kCreateFailed, EEXIST)
     kOther,  // an entry that is no file to keep (a symbolic link to nothing)
     kFile,   // a regular file, replaced only once the new content is on disk
 };
 
 // Writes target, a file in directory ("" for the current one) of fs, with what
 // write produces. A new file gets the permissions the system gives new files;
-// one that replaces a regular file (kFile) gets permissions (see
-// SetPermissions) and is flushed to disk before the rename, so that a crash
-// leaves the old or the new file, never an empty one. Returns kCopied on
+// one that replaces a regular file (kFile) gets the owner, group and
+// permissions of replaced as far as the system allows (see SetOwner and
+// SetPermissions; neither fails the copy where the file system keeps none of
+// its own) and is flushed to disk before the rename, so that a crash leaves
+// the old or the new file, never an empty one. Returns kCopied on
 // success; otherwise kCreateFailed, kWriteFailed, kDiskFull or
 // kSourceUnreadable with the errno, the target untouched and no temporary
 // left.
 FileResult ReplaceFile(FileSystem& fs, const std::string& directory, const std::string& target,
-                       TargetEntry entry, std::uint32_t permissions, const ContentWriter& write);
+                       TargetEntry entry, const FileFacts& replaced, const ContentWriter& write);

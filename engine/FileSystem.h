@@ -80,6 +80,13 @@ struct FileFacts {
     // The file's own marks refuse writing: no owner write bit on POSIX, the
     // read-only attribute on Windows.
     bool readOnly = false;
+    // Who owns it (POSIX; 0 on Windows), also carried over by a replacement.
+    std::uint32_t owner = 0;
+    std::uint32_t group = 0;
+    // Its length, and when its content last changed (nanoseconds since the
+    // system's epoch): a file whose two are the same has not been written.
+    std::uint64_t size = 0;
+    std::int64_t modified = 0;
 };
 
 class FileSystem {
@@ -105,6 +112,9 @@ class FileSystem {
     [[nodiscard]] virtual int OpenForReading(const std::string& path, FileHandle& file,
                                              FileFacts& facts) = 0;
 
+    // The facts of an open file, as they are now. Returns 0 or the errno.
+    [[nodiscard]] virtual int QueryOpenFile(const FileHandle& file, FileFacts& facts) = 0;
+
     // Reads at most size bytes into buffer; got is 0 at the end of the file
     // and may be less than size before it. Returns 0 or the errno.
     [[nodiscard]] virtual int ReadSome(const FileHandle& file, char* buffer, std::size_t size,
@@ -118,11 +128,12 @@ class FileSystem {
     // (whose copy calls take paths, not open files).
     virtual bool CopiesWithinSystem() const = 0;
 
-    // Copies the first size bytes of from (fewer when it ends before) to to,
-    // at to's position, inside the system (copy_file_range on Linux), so that
-    // they never pass through this process. Returns 0 or the errno;
-    // EOPNOTSUPP, with nothing written, where the system cannot copy between
-    // these two files (always on Windows): the caller then copies them itself.
+    // Copies the first size bytes of from to to, at to's position, inside the
+    // system (copy_file_range on Linux), so that they never pass through this
+    // process. Returns 0 when all size bytes were copied, or the errno (EIO
+    // when from ended before); EOPNOTSUPP, with nothing written, where the
+    // system cannot copy between these two files (always on Windows): the
+    // caller then copies them itself.
     [[nodiscard]] virtual int CopyWithinSystem(const FileHandle& from, const FileHandle& to,
                                                std::uint64_t size) = 0;
 
@@ -156,8 +167,15 @@ class FileSystem {
     [[nodiscard]] virtual int WriteAccessRefusal(const std::string& path) = 0;
 
     // Gives a written file the permissions of FileFacts (0 on Windows leaves
-    // those it was created with). Returns 0 or the errno.
+    // those it was created with). Returns 0 or the errno (EPERM, ENOSYS or
+    // EOPNOTSUPP where the file system keeps no permissions of its own).
     [[nodiscard]] virtual int SetPermissions(const FileHandle& file, std::uint32_t permissions) = 0;
+
+    // Gives a written file the owner and group of FileFacts as far as this
+    // process may: root both, anyone else the group, where they belong to it.
+    // Windows: nothing to do, returns 0. Returns 0 or the errno (EPERM).
+    [[nodiscard]] virtual int SetOwner(const FileHandle& file, std::uint32_t owner,
+                                       std::uint32_t group) = 0;
 
     // Makes a written file durable as far as this system's promise needs
     // before it is renamed into place. POSIX: flushed only when it replaces a
@@ -179,6 +197,13 @@ class FileSystem {
     // for a moment by a scanner or indexer is waited for, briefly and
     // boundedly. Returns 0 or the errno.
     [[nodiscard]] virtual int RenameReplacing(const std::string& from, const std::string& to) = 0;
+
+    // Renames from to to, never over an existing entry, on every file system:
+    // where it cannot be refused atomically (no RENAME_NOREPLACE and no hard
+    // links, as on FAT), an entry found under to is kept all the same.
+    // Returns 0 or the errno (EEXIST when an entry of that name exists).
+    [[nodiscard]] virtual int RenameWithoutReplacing(const std::string& from,
+                                                     const std::string& to) = 0;
 
     // True when error says the volume (or the user's quota on it) is full.
     virtual bool IsOutOfSpace(int error) const = 0;

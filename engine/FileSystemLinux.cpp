@@ -29,6 +29,10 @@ FileFacts FactsOf(const struct stat& info) {
                       static_cast<std::uint64_t>(info.st_ino)};
     facts.permissions = info.st_mode & 07777;
     facts.readOnly = (info.st_mode & S_IWUSR) == 0;
+    facts.owner = info.st_uid;
+    facts.group = info.st_gid;
+    facts.size = static_cast<std::uint64_t>(info.st_size);
+    facts.modified = std::int64_t{info.st_mtim.tv_sec} * 1000000000 + info.st_mtim.tv_nsec;
     return facts;
 }
 
@@ -60,6 +64,16 @@ bool CannotCopyBetween(int error) {
 // long and a refusal part-way is told from one before anything was copied.
 constexpr std::uint64_t kCopyPieceBytes = std::uint64_t{512} * 1024;
 
+// Errors by which renameat2 says the file system cannot refuse to replace.
+bool CannotRefuseReplacing(int error) {
+    return error == EINVAL || error == ENOSYS || error == EOPNOTSUPP;
+}
+
+// Errors by which link says the file system has no hard links.
+bool HasNoHardLinks(int error) {
+    return error == EPERM || error == EOPNOTSUPP || error == ENOSYS || error == EMLINK;
+}
+
 bool IsDotOrDotDot(const char* name) {
     return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0;
 }
@@ -70,6 +84,7 @@ class LinuxFileSystem final : public FileSystem {
     int QueryPath(const std::string& path, FileFacts& facts) override;
     bool EntryExists(const std::string& path) override;
     int OpenForReading(const std::string& path, FileHandle& file, FileFacts& facts) override;
+    int QueryOpenFile(const FileHandle& file, FileFacts& facts) override;
     int ReadSome(const FileHandle& file, char* buffer, std::size_t size, std::size_t& got) override;
     int Rewind(const FileHandle& file) override;
     bool CopiesWithinSystem() const override { return true; }
@@ -80,10 +95,12 @@ class LinuxFileSystem final : public FileSystem {
     int NameUnnamedFile(const FileHandle& file, const std::string& path) override;
     int WriteAccessRefusal(const std::string& path) override;
     int SetPermissions(const FileHandle& file, std::uint32_t permissions) override;
+    int SetOwner(const FileHandle& file, std::uint32_t owner, std::uint32_t group) override;
     int FlushWrittenFile(const FileHandle& file, bool replacing) override;
     int CloseFile(FileHandle& file) override { return file.Close(); }
     int FlushVolumeOf(const std::string& directory) override;
     int RenameReplacing(const std::string& from, const std::string& to) override;
+    int RenameWithoutReplacing(const std::string& from, const std::string& to) override;
     bool IsOutOfSpace(int error) const override;
     void RemoveFile(const std::string& path) override;
     int ListFolder(const std::string& directory, std::vector<std::string>& names) override;
@@ -137,6 +154,15 @@ int LinuxFileSystem::OpenForReading(const std::string& path, FileHandle& file, F
     return 0;
 }
 
+int LinuxFileSystem::QueryOpenFile(const FileHandle& file, FileFacts& facts) {
+    struct stat info {};
+    if (::fstat(Fd(file), &info) != 0) {
+        return errno;
+    }
+    facts = FactsOf(info);
+    return 0;
+}
+
 int LinuxFileSystem::ReadSome(const FileHandle& file, char* buffer, std::size_t size,
                               std::size_t& got) {
     ssize_t read = 0;
@@ -174,7 +200,9 @@ int LinuxFileSystem::CopyWithinSystem(const FileHandle& from, const FileHandle& 
             return errno == EOPNOTSUPP ? EIO : errno;
         }
         if (copied == 0) {
-            break;  // the file ended early
+            // The source ended early, or the file system copies nothing this
+            // way: never a complete copy.
+            return offset == 0 ? EOPNOTSUPP : EIO;
         }
     }
     return 0;
@@ -233,6 +261,13 @@ int LinuxFileSystem::SetPermissions(const FileHandle& file, std::uint32_t permis
     return ::fchmod(Fd(file), static_cast<mode_t>(permissions)) == 0 ? 0 : errno;
 }
 
+int LinuxFileSystem::SetOwner(const FileHandle& file, std::uint32_t owner, std::uint32_t group) {
+    // Only root may give a file away; anyone else stays its owner and keeps
+    // the group where they belong to it.
+    const uid_t user = ::geteuid() == 0 ? static_cast<uid_t>(owner) : static_cast<uid_t>(-1);
+    return ::fchown(Fd(file), user, static_cast<gid_t>(group)) == 0 ? 0 : errno;
+}
+
 int LinuxFileSystem::FlushWrittenFile(const FileHandle& file, bool replacing) {
     return !replacing || ::fsync(Fd(file)) == 0 ? 0 : errno;
 }
@@ -246,6 +281,29 @@ int LinuxFileSystem::FlushVolumeOf(const std::string& directory) {
 }
 
 int LinuxFileSystem::RenameReplacing(const std::string& from, const std::string& to) {
+    return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
+
+int LinuxFileSystem::RenameWithoutReplacing(const std::string& from, const std::string& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+        return 0;
+    }
+    if (!CannotRefuseReplacing(errno)) {
+        return errno;
+    }
+    // A hard link is never made over an existing entry either.
+    if (::link(from.c_str(), to.c_str()) == 0) {
+        ::unlink(from.c_str());
+        return 0;
+    }
+    if (!HasNoHardLinks(errno)) {
+        return errno;
+    }
+    // Neither (FAT): what stands under the name now is kept; only one that
+    // appears between this look and the rename could still be lost.
+    if (EntryExists(to)) {
+        return EEXIST;
+    }
     return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
 

@@ -104,6 +104,11 @@ int FactsOfHandle(HANDLE handle, FileFacts& facts) {
                       std::uint64_t{info.nFileIndexHigh} << 32 | info.nFileIndexLow};
     facts.permissions = info.dwFileAttributes & kCarriedAttributes;
     facts.readOnly = (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+    facts.size = std::uint64_t{info.nFileSizeHigh} << 32 | info.nFileSizeLow;
+    facts.modified =
+        static_cast<std::int64_t>(std::uint64_t{info.ftLastWriteTime.dwHighDateTime} << 32 |
+                                  info.ftLastWriteTime.dwLowDateTime) *
+        100;
     return 0;
 }
 
@@ -124,6 +129,7 @@ class Win32FileSystem final : public FileSystem {
     int QueryPath(const std::string& path, FileFacts& facts) override;
     bool EntryExists(const std::string& path) override;
     int OpenForReading(const std::string& path, FileHandle& file, FileFacts& facts) override;
+    int QueryOpenFile(const FileHandle& file, FileFacts& facts) override;
     int ReadSome(const FileHandle& file, char* buffer, std::size_t size, std::size_t& got) override;
     int Rewind(const FileHandle& file) override;
     bool CopiesWithinSystem() const override { return false; }
@@ -134,16 +140,38 @@ class Win32FileSystem final : public FileSystem {
     int NameUnnamedFile(const FileHandle& file, const std::string& path) override;
     int WriteAccessRefusal(const std::string& path) override;
     int SetPermissions(const FileHandle& file, std::uint32_t permissions) override;
+    int SetOwner(const FileHandle& file, std::uint32_t owner, std::uint32_t group) override;
     int FlushWrittenFile(const FileHandle& file, bool replacing) override;
     int CloseFile(FileHandle& file) override { return file.Close(); }
     int FlushVolumeOf(const std::string& directory) override;
     int RenameReplacing(const std::string& from, const std::string& to) override;
+    int RenameWithoutReplacing(const std::string& from, const std::string& to) override;
     bool IsOutOfSpace(int error) const override;
     void RemoveFile(const std::string& path) override;
     int ListFolder(const std::string& directory, std::vector<std::string>& names) override;
     int MakeFolder(const std::string& path) override;
     std::string FolderTextFromFamilyText(std::string_view text) const override;
 };
+
+// Moves from to to with flags, waiting boundedly for a file another program
+// holds for a moment.
+int MoveWithRetries(const std::string& from, const std::string& to, DWORD flags) {
+    const std::optional<std::wstring> wideFrom = WidenExactly(from);
+    const std::optional<std::wstring> wideTo = WidenExactly(to);
+    if (!wideFrom || !wideTo) {
+        return ENOENT;
+    }
+    for (int attempt = 1;; ++attempt) {
+        if (::MoveFileExW(wideFrom->c_str(), wideTo->c_str(), flags | MOVEFILE_WRITE_THROUGH)) {
+            return 0;
+        }
+        const DWORD error = ::GetLastError();
+        if (!IsPassingHold(error) || attempt == kRenameAttempts) {
+            return ErrnoOf(error);
+        }
+        ::Sleep(kRenamePauseMs);
+    }
+}
 
 }  // namespace
 
@@ -200,6 +228,10 @@ int Win32FileSystem::OpenForReading(const std::string& path, FileHandle& file, F
     }
     file = std::move(opened);
     return 0;
+}
+
+int Win32FileSystem::QueryOpenFile(const FileHandle& file, FileFacts& facts) {
+    return FactsOfHandle(Handle(file), facts);
 }
 
 int Win32FileSystem::ReadSome(const FileHandle& file, char* buffer, std::size_t size,
@@ -270,6 +302,11 @@ int Win32FileSystem::SetPermissions(const FileHandle& file, std::uint32_t permis
                : LastErrno();
 }
 
+int Win32FileSystem::SetOwner(const FileHandle& /*file*/, std::uint32_t /*owner*/,
+                              std::uint32_t /*group*/) {
+    return 0;
+}
+
 int Win32FileSystem::FlushWrittenFile(const FileHandle& file, bool /*replacing*/) {
     return ::FlushFileBuffers(Handle(file)) ? 0 : LastErrno();
 }
@@ -279,22 +316,11 @@ int Win32FileSystem::FlushVolumeOf(const std::string& /*directory*/) {
 }
 
 int Win32FileSystem::RenameReplacing(const std::string& from, const std::string& to) {
-    const std::optional<std::wstring> wideFrom = WidenExactly(from);
-    const std::optional<std::wstring> wideTo = WidenExactly(to);
-    if (!wideFrom || !wideTo) {
-        return ENOENT;
-    }
-    for (int attempt = 1;; ++attempt) {
-        if (::MoveFileExW(wideFrom->c_str(), wideTo->c_str(),
-                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-            return 0;
-        }
-        const DWORD error = ::GetLastError();
-        if (!IsPassingHold(error) || attempt == kRenameAttempts) {
-            return ErrnoOf(error);
-        }
-        ::Sleep(kRenamePauseMs);
-    }
+    return MoveWithRetries(from, to, MOVEFILE_REPLACE_EXISTING);
+}
+
+int Win32FileSystem::RenameWithoutReplacing(const std::string& from, const std::string& to) {
+    return MoveWithRetries(from, to, 0);
 }
 
 bool Win32FileSystem::IsOutOfSpace(int error) const {

@@ -19,6 +19,9 @@ class FileSystemWrapper : public FileSystem {
     int OpenForReading(const std::string& path, FileHandle& file, FileFacts& facts) override {
         return target_.OpenForReading(path, file, facts);
     }
+    int QueryOpenFile(const FileHandle& file, FileFacts& facts) override {
+        return target_.QueryOpenFile(file, facts);
+    }
     int ReadSome(const FileHandle& file, char* buffer, std::size_t size,
                  std::size_t& got) override {
         return target_.ReadSome(file, buffer, size, got);
@@ -47,6 +50,9 @@ class FileSystemWrapper : public FileSystem {
     int SetPermissions(const FileHandle& file, std::uint32_t permissions) override {
         return target_.SetPermissions(file, permissions);
     }
+    int SetOwner(const FileHandle& file, std::uint32_t owner, std::uint32_t group) override {
+        return target_.SetOwner(file, owner, group);
+    }
     int FlushWrittenFile(const FileHandle& file, bool replacing) override {
         return target_.FlushWrittenFile(file, replacing);
     }
@@ -56,6 +62,9 @@ class FileSystemWrapper : public FileSystem {
     }
     int RenameReplacing(const std::string& from, const std::string& to) override {
         return target_.RenameReplacing(from, to);
+    }
+    int RenameWithoutReplacing(const std::string& from, const std::string& to) override {
+        return target_.RenameWithoutReplacing(from, to);
     }
     bool IsOutOfSpace(int error) const override { return target_.IsOutOfSpace(error); }
     void RemoveFile(const std::string& path) override { target_.RemoveFile(path); }

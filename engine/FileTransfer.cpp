@@ -76,12 +76,11 @@ FileResult TransferFile(Folder& src, std::string_view srcName, Folder& dst,
     const TargetEntry entry = replacing    ? TargetEntry::kFile
                               : to->exists ? TargetEntry::kOther
                                            : TargetEntry::kNone;
-    FileResult result = ReplaceFile(fs, dst.directory(), to->path, entry, target.permissions,
-                                    [&](TextWriter& writer) {
-                                        TextReader reader(src.fileSystem(), source.file);
-                                        transform(reader, writer);
-                                        return reader.error();
-                                    });
+    FileResult result =
+        ReplaceFile(fs, dst.directory(), to->path, entry, target, [&](TextWriter& writer) {
+            TextReader reader(src.fileSystem(), source.file);
+            return transform(reader, writer);
+        });
     if (result.status == FileStatus::kCopied && !to->exists) {
         dst.Added(to->name);
     }

@@ -23,8 +23,9 @@
 #include "engine/TextReader.h"
 #include "engine/TextWriter.h"
 
-// Writes the destination's content from the source's.
-using TextTransform = std::function<void(TextReader&, TextWriter&)>;
+// Writes the destination's content from the source's. Returns 0, or the errno
+// for which what was read cannot be trusted (a failed read: reader.error()).
+using TextTransform = std::function<int(TextReader&, TextWriter&)>;
 
 // Carries src's srcName to dst's dstName. Returns a result whose name is left
 // empty for the caller: kCopied on success; kAbsent or kNotRegular when

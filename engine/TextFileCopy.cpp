@@ -1,5 +1,6 @@
 #include "engine/TextFileCopy.h"
 
+#include <cerrno>
 #include <string>
 
 #include "engine/FileSystem.h"
@@ -7,18 +8,47 @@
 
 namespace {
 
+// Returned when a file changed between the check of its text form and the
+// kernel's copy: what was copied is not what was checked.
+constexpr int kChangedWhileCopied = EAGAIN;
+
+// Copies the checked bytes inside the system. Returns false, with nothing
+// written, where the system cannot; true otherwise, error then 0 or the
+// errno of a source that changed (or could not be asked) meanwhile.
+bool CopyCheckedFile(TextReader& reader, TextWriter& writer, const FileFacts& checked,
+                     std::uint64_t size, int& error) {
+    if (!writer.CopyUnchanged(reader.file(), size)) {
+        return false;
+    }
+    FileFacts now;
+    error = reader.fileSystem().QueryOpenFile(reader.file(), now);
+    if (error == 0 && (now.size != size || now.modified != checked.modified)) {
+        error = kChangedWhileCopied;
+    }
+    return true;
+}
+
 // A file already in text form would come out of the translation unchanged:
 // the system copies it as it is, without its bytes passing through here a
-// second time. Any other file is translated in one pass.
-void CopyText(TextReader& reader, TextWriter& writer) {
-    std::uint64_t size = 0;
-    if (reader.fileSystem().CopiesWithinSystem() && reader.IsInTextForm(size) &&
-        writer.CopyUnchanged(reader.file(), size)) {
-        return;
+// second time, as long as it is still the file that was checked. Any other
+// file is translated in one pass.
+int CopyText(TextReader& reader, TextWriter& writer) {
+    FileSystem& fs = reader.fileSystem();
+    if (fs.CopiesWithinSystem()) {
+        FileFacts checked;
+        if (const int error = fs.QueryOpenFile(reader.file(), checked)) {
+            return error;
+        }
+        std::uint64_t size = 0;
+        int changed = 0;
+        if (reader.IsInTextForm(size) && CopyCheckedFile(reader, writer, checked, size, changed)) {
+            return changed;
+        }
     }
     if (reader.error() == 0) {
         reader.CopyAsText(writer);
     }
+    return reader.error();
 }
 
 }  // namespace

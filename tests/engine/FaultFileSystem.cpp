@@ -5,10 +5,25 @@
 
 const char* NameOf(FsCall call) {
     static constexpr std::array<const char*, kFsCallCount> kNames = {
-        "QueryPath",        "OpenForReading",     "ReadSome",        "Rewind",
-        "CopyWithinSystem", "WriteAll",           "CreateNewFile",   "CreateUnnamedFile",
-        "NameUnnamedFile",  "WriteAccessRefusal", "SetPermissions",  "FlushWrittenFile",
-        "CloseFile",        "FlushVolumeOf",      "RenameReplacing", "ListFolder",
+        "QueryPath",
+        "OpenForReading",
+        "QueryOpenFile",
+        "ReadSome",
+        "Rewind",
+        "CopyWithinSystem",
+        "WriteAll",
+        "CreateNewFile",
+        "CreateUnnamedFile",
+        "NameUnnamedFile",
+        "WriteAccessRefusal",
+        "SetPermissions",
+        "SetOwner",
+        "FlushWrittenFile",
+        "CloseFile",
+        "FlushVolumeOf",
+        "RenameReplacing",
+        "RenameWithoutReplacing",
+        "ListFolder",
         "MakeFolder",
     };
     return kNames[static_cast<std::size_t>(call)];
@@ -18,14 +33,16 @@ FaultFileSystem::FaultFileSystem() : FileSystemWrapper(FileSystem::Default()) {}
 
 const Fault* FaultFileSystem::Hit(FsCall call, const std::string& path) {
     const int count = ++calls_[static_cast<std::size_t>(call)];
-    if (fired_ || !fault_ || fault_->call != call || fault_->nth != count) {
-        return nullptr;
+    for (const Fault& fault : faults_) {
+        if (fault.call == call && (fault.nth == count || fault.nth == 0)) {
+            fired_ = true;
+            if (fault.before) {
+                fault.before(path);
+            }
+            return fault.error != 0 ? &fault : nullptr;
+        }
     }
-    fired_ = true;
-    if (fault_->before) {
-        fault_->before(path);
-    }
-    return fault_->error != 0 ? &*fault_ : nullptr;
+    return nullptr;
 }
 
 int FaultFileSystem::QueryPath(const std::string& path, FileFacts& facts) {
@@ -36,6 +53,11 @@ int FaultFileSystem::QueryPath(const std::string& path, FileFacts& facts) {
 int FaultFileSystem::OpenForReading(const std::string& path, FileHandle& file, FileFacts& facts) {
     const Fault* fault = Hit(FsCall::kOpenForReading, path);
     return fault ? fault->error : FileSystemWrapper::OpenForReading(path, file, facts);
+}
+
+int FaultFileSystem::QueryOpenFile(const FileHandle& file, FileFacts& facts) {
+    const Fault* fault = Hit(FsCall::kQueryOpenFile);
+    return fault ? fault->error : FileSystemWrapper::QueryOpenFile(file, facts);
 }
 
 int FaultFileSystem::ReadSome(const FileHandle& file, char* buffer, std::size_t size,
@@ -100,6 +122,11 @@ int FaultFileSystem::SetPermissions(const FileHandle& file, std::uint32_t permis
     return fault ? fault->error : FileSystemWrapper::SetPermissions(file, permissions);
 }
 
+int FaultFileSystem::SetOwner(const FileHandle& file, std::uint32_t owner, std::uint32_t group) {
+    const Fault* fault = Hit(FsCall::kSetOwner);
+    return fault ? fault->error : FileSystemWrapper::SetOwner(file, owner, group);
+}
+
 int FaultFileSystem::FlushWrittenFile(const FileHandle& file, bool replacing) {
     const Fault* fault = Hit(FsCall::kFlushWrittenFile);
     return fault ? fault->error : FileSystemWrapper::FlushWrittenFile(file, replacing);
@@ -120,6 +147,11 @@ int FaultFileSystem::FlushVolumeOf(const std::string& directory) {
 int FaultFileSystem::RenameReplacing(const std::string& from, const std::string& to) {
     const Fault* fault = Hit(FsCall::kRenameReplacing, to);
     return fault ? fault->error : FileSystemWrapper::RenameReplacing(from, to);
+}
+
+int FaultFileSystem::RenameWithoutReplacing(const std::string& from, const std::string& to) {
+    const Fault* fault = Hit(FsCall::kRenameWithoutReplacing, to);
+    return fault ? fault->error : FileSystemWrapper::RenameWithoutReplacing(from, to);
 }
 
 int FaultFileSystem::ListFolder(const std::string& directory, std::vector<std::string>& names) {

@@ -43,6 +43,7 @@ struct Scenario {
     const char* name;
     int kind;
     Files older;
+    std::vector<Fault> standing{};  // how the file system differs throughout
 };
 
 const Files kSource = {
@@ -59,6 +60,11 @@ const std::vector<Scenario> kScenarios = {
      KIND_BACKUP,
      {{"zelbas00.dat", BaseFile("old title")}, {"ZELCODB0.DAT", "older codes\r\n"}}},
     {"new into an empty folder", KIND_NEW, {}},
+    // FUSE and older kernels: new files take a named temporary too.
+    {"backup where files cannot be unnamed",
+     KIND_BACKUP,
+     {{"zelbas00.dat", BaseFile("old title")}},
+     {{FsCall::kCreateUnnamedFile, 0, EOPNOTSUPP}}},
 };
 
 // What a fault makes of the run: the statuses a failed row may have
@@ -74,6 +80,7 @@ struct FaultRow {
 const std::vector<FaultRow> kFaults = {
     {FsCall::kQueryPath, {EACCES, EIO}, {FileStatus::kSourceUnreadable, FileStatus::kCreateFailed}},
     {FsCall::kOpenForReading, {EACCES, EIO, EMFILE}, {FileStatus::kSourceUnreadable}},
+    {FsCall::kQueryOpenFile, {EIO}, {FileStatus::kSourceUnreadable}},
     {FsCall::kReadSome, {EIO}, {FileStatus::kSourceUnreadable}},
     {FsCall::kRewind, {EIO}, {FileStatus::kSourceUnreadable}},
     {FsCall::kCopyWithinSystem, {EIO, ENOSPC}, {FileStatus::kWriteFailed}},
@@ -89,11 +96,16 @@ const std::vector<FaultRow> kFaults = {
     {FsCall::kNameUnnamedFile, {EIO, ENOSPC}, {FileStatus::kWriteFailed}},
     {FsCall::kNameUnnamedFile, {EEXIST}, {FileStatus::kCreateFailed}},
     {FsCall::kWriteAccessRefusal, {EACCES, EROFS}, {FileStatus::kCreateFailed}},
-    {FsCall::kSetPermissions, {EPERM, EIO}, {FileStatus::kCreateFailed}},
+    // FAT and sticks mounted for everyone keep no permissions of their own.
+    {FsCall::kSetPermissions, {EIO}, {FileStatus::kCreateFailed}},
+    {FsCall::kSetPermissions, {EPERM, ENOSYS, EOPNOTSUPP}, {}},
+    {FsCall::kSetOwner, {EPERM, EIO}, {}},
     {FsCall::kFlushWrittenFile, {EIO, ENOSPC}, {FileStatus::kWriteFailed}},
     {FsCall::kCloseFile, {EIO, ENOSPC}, {FileStatus::kWriteFailed}},
     {FsCall::kFlushVolumeOf, {EIO}, {FileStatus::kWriteFailed}},
     {FsCall::kRenameReplacing, {EACCES, EIO, EBUSY}, {FileStatus::kWriteFailed}},
+    {FsCall::kRenameWithoutReplacing, {EACCES, EIO}, {FileStatus::kWriteFailed}},
+    {FsCall::kRenameWithoutReplacing, {EEXIST}, {FileStatus::kCreateFailed}},
     {FsCall::kListFolder, {EIO}, {FileStatus::kFolderUnreadable}, 0},
     {FsCall::kListFolder, {EIO}, {FileStatus::kFolderUnreadable}, 2},
 };
@@ -125,6 +137,9 @@ class FileSystemFaultTest : public ::testing::Test {
 
     // Runs scenario on fs into a fresh destination.
     Outcome Run(const Scenario& scenario, FaultFileSystem& fs) const {
+        for (const Fault& fault : scenario.standing) {
+            fs.Plant(fault);
+        }
         TempFolder dst;
         for (const auto& [name, bytes] : scenario.older) {
             dst.Write(name, bytes);
@@ -249,22 +264,92 @@ TEST_F(FileSystemFaultTest, ShortReadsCopyTheSameBytes) {
     }
 }
 
-// A file another program creates under the name a temporary was about to
-// take is neither replaced nor removed: the temporary takes another name.
-TEST_F(FileSystemFaultTest, AFileAppearingUnderTheTemporarysNameIsKept) {
+void WriteFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(PathOf(path), std::ios::binary) << bytes;
+}
+
+// What another program may do while a file is copied: the copy never takes
+// a file of its, and never passes off what it did not check as copied.
+TEST_F(FileSystemFaultTest, WhatAnotherProgramDoesMeanwhileIsNeverLostOrCopiedUnchecked) {
+    const std::string source = src_.text() + "ZELCODB0.DAT";
+    struct Row {
+        const char* what;
+        std::vector<Fault> faults;
+        const char* name;  // the destination file it concerns
+        FileStatus status;
+        int systemError;
+        bool kernelCopies;  // only where the system copies files itself
+    } rows[] = {
+        {"a file appears under a temporary's name",
+         {{FsCall::kCreateNewFile, 1, 0, 0,
+           [](const std::string& path) { WriteFile(path, "another program's\n"); }}},
+         nullptr,
+         FileStatus::kCopied,
+         0,
+         false},
+        {"a file appears under a new file's name (no unnamed files)",
+         {{FsCall::kCreateUnnamedFile, 0, EOPNOTSUPP},
+          {FsCall::kRenameWithoutReplacing, 1, 0, 0,
+           [](const std::string& path) { WriteFile(path, "another program's\n"); }}},
+         "ZELLCOB0.DAT",
+         FileStatus::kCreateFailed,
+         EEXIST,
+         false},
+        {"the source grows between its check and its copy",
+         {{FsCall::kCopyWithinSystem, 1, 0, 0,
+           [&source](const std::string&) {
+               std::ofstream(PathOf(source), std::ios::binary | std::ios::app) << "lone\nLF\n";
+           }}},
+         "ZELCODB0.DAT",
+         FileStatus::kSourceUnreadable,
+         EAGAIN,
+         true},
+        {"the source shrinks between its check and its copy",
+         {{FsCall::kCopyWithinSystem, 1, 0, 0,
+           [&source](const std::string&) { WriteFile(source, "short\r\n"); }}},
+         "ZELCODB0.DAT",
+         FileStatus::kWriteFailed,
+         EIO,
+         true},
+    };
     const Scenario& scenario = kScenarios.front();
-    std::string appeared;
-    FaultFileSystem fs;
-    fs.Plant({FsCall::kCreateNewFile, 1, 0, 0, [&appeared](const std::string& path) {
-                  appeared = path;
-                  std::ofstream(PathOf(path), std::ios::binary) << "another program's\n";
-              }});
-    const Outcome run = Run(scenario, fs);
-    ASSERT_TRUE(fs.Fired());
-    EXPECT_FALSE(run.report.HasFailures());
-    const std::string name = appeared.substr(appeared.find_last_of("/\\") + 1);
-    ASSERT_EQ(run.destination.count(name), 1u) << name;
-    EXPECT_EQ(run.destination.at(name), "another program's\n");
+    for (const Row& row : rows) {
+        if (row.kernelCopies && !FileSystem::Default().CopiesWithinSystem()) {
+            continue;
+        }
+        src_.Write("ZELCODB0.DAT", kSource.at("ZELCODB0.DAT"));
+        std::string appeared;
+        FaultFileSystem fs;
+        for (Fault fault : row.faults) {
+            if (fault.before && fault.call != FsCall::kCopyWithinSystem) {
+                fault.before = [&appeared, write = fault.before](const std::string& path) {
+                    appeared = path.substr(path.find_last_of("/\\") + 1);
+                    write(path);
+                };
+            }
+            fs.Plant(std::move(fault));
+        }
+        const Outcome run = Run(scenario, fs);
+        ASSERT_TRUE(fs.Fired()) << row.what;
+        if (!appeared.empty()) {
+            EXPECT_EQ(run.destination.count(appeared), 1u) << row.what << ": " << appeared;
+            EXPECT_EQ(run.destination.at(appeared), "another program's\n") << row.what;
+        }
+        if (row.name == nullptr) {
+            EXPECT_FALSE(run.report.HasFailures()) << row.what;
+            continue;
+        }
+        const FileResult* result = RowFor(run.report, row.name);
+        ASSERT_NE(result, nullptr) << row.what;
+        EXPECT_EQ(result->status, row.status) << row.what;
+        EXPECT_EQ(result->systemError, row.systemError) << row.what;
+        const auto older = scenario.older.find(row.name);
+        if (older != scenario.older.end()) {
+            EXPECT_EQ(run.destination.count(row.name) ? run.destination.at(row.name) : "",
+                      older->second)
+                << row.what << ": older copy kept";
+        }
+    }
 }
 
 }  // namespace

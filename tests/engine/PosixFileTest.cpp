@@ -123,8 +123,8 @@ TEST_F(PosixFileTest, ANewFileReplacesADanglingLinkButNoFileThatAppeared) {
 
     dst_.Write("ZELLESB0.DAT", "appeared\n");
     const FileResult result = ReplaceFile(
-        FileSystem::Default(), dst_.text(), dst_.text() + "ZELLESB0.DAT", TargetEntry::kNone, 0,
-        [](TextWriter& writer) { return writer.Write("new\n") ? 0 : EIO; });
+        FileSystem::Default(), dst_.text(), dst_.text() + "ZELLESB0.DAT", TargetEntry::kNone,
+        FileFacts{}, [](TextWriter& writer) { return writer.Write("new\n") ? 0 : EIO; });
     EXPECT_EQ(result.status, FileStatus::kCreateFailed);
     EXPECT_EQ(result.systemError, EEXIST);
     EXPECT_EQ(dst_.Read("ZELLESB0.DAT"), "appeared\n");
