@@ -12,8 +12,8 @@ ByteLimitValidator::ByteLimitValidator(QLineEdit* edit, int maxBytes, TextEncodi
 
 QValidator::State ByteLimitValidator::validate(QString& input, int& pos) const {
     // What was inserted ends at the cursor and starts after what the text
-    // kept of its beginning. QLineEdit takes a line break in whole, so the
-    // first one inserted and the rest of that insertion are dropped here.
+    // kept of its beginning. QLineEdit pastes a text's line breaks with it:
+    // the first one inserted and the rest of that insertion are dropped.
     const qsizetype kept =
         std::mismatch(m_shown.begin(), m_shown.end(), input.begin(), input.end()).first -
         m_shown.begin();

@@ -4,8 +4,8 @@
 // Typing or pasting that would take the text past the limit is refused, as a
 // limited edit control does. A text the program set past the limit is shown
 // whole; QLineEdit then lets the user change it freely until it fits again.
-// What a paste or a drop puts in is cut at its first line break (CR LF, LF or
-// a lone CR), as a single-line edit control pastes.
+// A pasted text is cut at its first line break (CR LF, LF or a lone CR), as
+// a single-line edit control pastes.
 #pragma once
 
 #include <QString>
