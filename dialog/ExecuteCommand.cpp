@@ -1,7 +1,6 @@
 // The execute command: 実行 checks the request, asks before anything is
 // written, creates the new directory, runs the operation and reports how it
 // went. The dialog stays open for the next request.
-#include <cerrno>
 #include <string>
 
 #include "dialog/BrowseForFolder.h"
@@ -24,26 +23,6 @@ std::string CompletionText(int kind) {
             return "バックアップが終了しました。";
         default:
             return {};
-    }
-}
-
-std::string CreateFolderReason(int error) {
-    switch (error) {
-        case ENOENT:
-            return "親のディレクトリがありません。";
-        case EEXIST:
-        case ENOTDIR:
-            return "同じ名前のファイルがあります。";
-        case EACCES:
-        case EPERM:
-        case EROFS:
-            return "ディレクトリを作成する権限がありません。";
-        case ENOSPC:
-            return "ディスクの空き容量が足りません。";
-        case ENAMETOOLONG:
-            return "ディレクトリ名が長すぎます。";
-        default:
-            return "エラー番号 " + std::to_string(error);
     }
 }
 
@@ -111,7 +90,7 @@ bool CFileUtilityDlg::CreateNewDir(std::string& destination) {
         return true;
     }
     Notify(this, "新規ディレクトリを作成できませんでした。\n" + DecodePath(destination) + "\n" +
-                     CreateFolderReason(error));
+                     DescribeFolderError(error));
     return false;
 }
 

@@ -1,6 +1,7 @@
 #include "dialog/FailureList.h"
 
 #include <algorithm>
+#include <cerrno>
 
 #include "platform/TextEncoding.h"
 
@@ -46,4 +47,24 @@ std::string DescribeFailures(const OperationReport& report) {
         text += "\nほか" + std::to_string(failures.size() - listed) + "件";
     }
     return text;
+}
+
+std::string DescribeFolderError(int error) {
+    switch (error) {
+        case ENOENT:
+            return "親のディレクトリがありません。";
+        case EEXIST:
+        case ENOTDIR:
+            return "同じ名前のファイルがあります。";
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return "ディレクトリを作成する権限がありません。";
+        case ENOSPC:
+            return "ディスクの空き容量が足りません。";
+        case ENAMETOOLONG:
+            return "ディレクトリ名が長すぎます。";
+        default:
+            return "エラー番号 " + std::to_string(error);
+    }
 }

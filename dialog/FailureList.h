@@ -1,5 +1,5 @@
 // FailureList: what the completion message adds when files could not be
-// written.
+// written, and why a new directory could not be created.
 #pragma once
 
 #include <string>
@@ -17,3 +17,7 @@ std::string DescribeFailures(const OperationReport& report);
 
 // Returns a short reason for status, for a user.
 std::string DescribeFileStatus(FileStatus status);
+
+// Returns a short reason, for a user, why creating a directory failed with
+// errno error; an errno without a reason of its own is given by its number.
+std::string DescribeFolderError(int error);

@@ -62,6 +62,20 @@ std::wstring ClipboardLine(HWND edit) {
     return text.substr(0, text.find_first_of(L"\r\n"));
 }
 
+// Pastes the clipboard's first line if it fits. The edit's own paste may cut
+// the text elsewhere (Wine's at the first LF only, so a lone CR went in
+// whole): the line measured is the line pasted.
+LRESULT OnPaste(HWND edit, const ByteLimit& limit) {
+    if ((::GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY) != 0) {
+        return 0;
+    }
+    const std::wstring line = ClipboardLine(edit);
+    if (MayInsert(edit, limit, line)) {
+        ::DefSubclassProc(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(line.c_str()));
+    }
+    return 0;
+}
+
 // Typed characters below U+0020 are the edit's commands (Backspace, Ctrl+C,
 // Ctrl+V as WM_PASTE), never text.
 LRESULT OnCharacter(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, ByteLimit& limit) {
@@ -96,10 +110,7 @@ LRESULT CALLBACK LimitedEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM 
         case WM_IME_CHAR:
             return OnCharacter(edit, message, wParam, lParam, limit);
         case WM_PASTE:
-            if (!MayInsert(edit, limit, ClipboardLine(edit))) {
-                return 0;
-            }
-            break;
+            return OnPaste(edit, limit);
         case EM_REPLACESEL:
             if (lParam != 0 && !MayInsert(edit, limit, reinterpret_cast<const wchar_t*>(lParam))) {
                 return 0;

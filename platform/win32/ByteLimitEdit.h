@@ -6,7 +6,8 @@
 // replaced selection that would take the text past the limit is refused
 // whole. A text the program set past the limit (WM_SETTEXT is not checked)
 // is shown whole; the user can then change it freely until it fits, and
-// from then on the limit holds again.
+// from then on the limit holds again. A paste takes the clipboard's text up
+// to its first line break (CR LF, LF or a lone CR).
 #pragma once
 
 #include "platform/TextEncoding.h"

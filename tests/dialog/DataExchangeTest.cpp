@@ -80,6 +80,30 @@ TEST(DataExchange, TypingAndPastingStopAtTheLimitInBytesOfTheFieldsEncoding) {
     }
 }
 
+// A limited edit holds one line: a paste takes the clipboard's text up to
+// its first line break, whichever it is, and that line must fit.
+TEST(DataExchange, PasteTakesTheClipboardTextUpToItsFirstLineBreak) {
+    struct Row {
+        int edit;
+        std::string clipboard;
+        std::string kept;
+    };
+    const Row rows[] = {
+        {0, "ab\r\ncdefgh", "ab"}, {0, "ab\ncdefgh", "ab"}, {0, "ab\rcdefgh", "ab"},
+        {0, "a\rb", "a"},  // the whole text would fit: still its first line only
+        {0, "あい\rう", "あい"},   {0, "\r\nab", ""},       {1, "あ\rいう", "あ"},
+        {0, "abcde\rf", "old"},  // the first line does not fit: refused
+    };
+    for (const Row& row : rows) {
+        Form form;
+        form.first = "old";
+        form.second = "old";
+        form.exchange.PushAll();
+        PasteText(form, kEdits[row.edit], row.clipboard);
+        EXPECT_EQ(form.GetDlgItemText(kEdits[row.edit]), row.kept) << "pasted " << row.clipboard;
+    }
+}
+
 TEST(DataExchange, TextPastTheLimitCanBeChangedUntilItFits) {
     Form form;
     form.first = "abcdef";

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 
 #include "DialogDriver.h"
@@ -17,6 +18,7 @@ namespace {
 const RecordedMessage kConfirmStart = Question("ファイルを作成してもよろしいですか。");
 const RecordedMessage kConfirmNewDir = Question("新規にディレクトリを作成してもよろしいですか。");
 const RecordedMessage kSameFolder = Notice("コピー元とコピー先のディレクトリが同じです。");
+const RecordedMessage kNoBaseFile = Notice("コピー元ディレクトリにZelmoraのファイルがありません。");
 
 class ExecuteChecks : public testing::Test {
   protected:
@@ -86,21 +88,31 @@ TEST_F(ExecuteChecks, EmptyFoldersAreRefusedWithTheirMessages) {
     }
 }
 
+// The same folder is refused before the base file is looked for.
 TEST_F(ExecuteChecks, SourceWithoutBaseFileIsRefusedEvenForNewCreation) {
     const std::string bare = scratch.Path() + "/bare";
     MakeDir(bare);
     WriteBytes(bare + "/ZELCODB0.DAT", "0001\r\n");
     MakeDir(scratch.Path() + "/out");
-    DialogDriver driver(bare + "/");
-    driver.PickDestination(scratch.Child("out"));
-    const std::vector<std::string> before = Tree();
-    driver.Prompts().AnswerYes();
-    Execute(driver);
+    const struct {
+        std::string destination;
+        RecordedMessage refusal;
+    } rows[] = {
+        {scratch.Child("out"), kNoBaseFile},
+        {bare, kSameFolder},
+    };
+    for (const auto& row : rows) {
+        DialogDriver driver(bare + "/");
+        driver.PickDestination(row.destination);
+        const std::vector<std::string> before = Tree();
+        driver.Prompts().AnswerYes();
+        Execute(driver);
 
-    EXPECT_EQ(driver.Prompts().Messages(),
-              (std::vector<RecordedMessage>{
-                  kConfirmStart, Notice("コピー元ディレクトリにZelmoraのファイルがありません。")}));
-    EXPECT_EQ(Tree(), before);
+        EXPECT_EQ(driver.Prompts().Messages(),
+                  (std::vector<RecordedMessage>{kConfirmStart, row.refusal}))
+            << row.destination;
+        EXPECT_EQ(Tree(), before) << row.destination;
+    }
 }
 
 // The same folder in whatever written form is refused before anything is
@@ -178,6 +190,9 @@ TEST_F(ExecuteChecks, NewDirectoryThatCannotBeCreatedIsReportedAndNothingIsWritt
     const Row rows[] = {
         {scratch.Child("missing"), "2020", "親のディレクトリがありません。"},
         {std::string(scratch.Path()), "taken", "同じ名前のファイルがあります。"},
+#ifndef _WIN32  // a part of the path is a file: ENOTDIR (Windows finds no such path)
+        {scratch.Child("taken"), "2020", "同じ名前のファイルがあります。"},
+#endif
     };
     for (const Row& row : rows) {
         DialogDriver driver(source + "/");
@@ -214,26 +229,34 @@ TEST_F(ExecuteChecks, ExistingNewDirectoryIsUsedAsItIs) {
 }
 
 // Separators are looked for character by character: characters whose
-// Shift-JIS second byte is 0x5C are names like any other.
+// Shift-JIS second byte is 0x5C are names like any other. The name is looked
+// at also when the folder checks have refused the request already.
 TEST_F(ExecuteChecks, NewDirectoryNameIsRefusedForEachSeparatorItHolds) {
     const auto refusal = [](char found) {
         return Notice(std::string("新規に作成できるディレクトリは１階層までです。\n"
                                   "新規ディレクトリ名に'") +
                       found + std::string("'は使用できません。"));
     };
+    const std::string bare = scratch.Path() + "/bare";
+    MakeDir(bare);
+    MakeDir(scratch.Path() + "/out");
     struct Row {
+        std::string dataPath;
+        std::string base;
         std::string newDir;
         std::vector<RecordedMessage> refusals;
     };
     const Row rows[] = {
-        {"a\\b", {refusal('\\')}},
-        {"a/b", {refusal('/')}},
-        {"a\\b/c", {refusal('\\'), refusal('/')}},
+        {source + "/", scratch.Child("out"), "a\\b", {refusal('\\')}},
+        {source + "/", scratch.Child("out"), "a/b", {refusal('/')}},
+        {source + "/", scratch.Child("out"), "a\\b/c", {refusal('\\'), refusal('/')}},
+        {bare + "/", scratch.Child("out"), "a\\b", {kNoBaseFile, refusal('\\')}},
+        {source + "/", scratch.Child("data"), "2019/", {kSameFolder, refusal('/')}},
     };
-    MakeDir(scratch.Path() + "/out");
     for (const Row& row : rows) {
-        DialogDriver driver(source + "/");
-        driver.PickDestination(scratch.Child("out"));
+        const std::string label = row.dataPath + " -> " + row.base + " + " + row.newDir;
+        DialogDriver driver(row.dataPath);
+        driver.PickDestination(row.base);
         driver.Type(IDC_EDIT_NEWDIR, row.newDir);
         const std::vector<std::string> before = Tree();
         driver.Prompts().AnswerYes();
@@ -241,8 +264,8 @@ TEST_F(ExecuteChecks, NewDirectoryNameIsRefusedForEachSeparatorItHolds) {
 
         std::vector<RecordedMessage> expected{kConfirmStart};
         expected.insert(expected.end(), row.refusals.begin(), row.refusals.end());
-        EXPECT_EQ(driver.Prompts().Messages(), expected) << row.newDir;
-        EXPECT_EQ(Tree(), before) << row.newDir;
+        EXPECT_EQ(driver.Prompts().Messages(), expected) << label;
+        EXPECT_EQ(Tree(), before) << label;
     }
 }
 
@@ -466,6 +489,25 @@ TEST(FailureList, EachFailureIsListedWithItsReason) {
         }
     }
     EXPECT_EQ(DescribeFailures(report), expected);
+}
+
+// Each errno the creation of the new directory can fail with keeps its own
+// reason.
+TEST(FailureList, EachFolderErrorKeepsItsReason) {
+    const std::pair<int, std::string> rows[] = {
+        {ENOENT, "親のディレクトリがありません。"},
+        {EEXIST, "同じ名前のファイルがあります。"},
+        {ENOTDIR, "同じ名前のファイルがあります。"},  // a part of the path is a file
+        {EACCES, "ディレクトリを作成する権限がありません。"},
+        {EPERM, "ディレクトリを作成する権限がありません。"},
+        {EROFS, "ディレクトリを作成する権限がありません。"},
+        {ENOSPC, "ディスクの空き容量が足りません。"},
+        {ENAMETOOLONG, "ディレクトリ名が長すぎます。"},
+        {EIO, "エラー番号 " + std::to_string(EIO)},
+    };
+    for (const auto& [error, reason] : rows) {
+        EXPECT_EQ(DescribeFolderError(error), reason) << "errno " << error;
+    }
 }
 
 TEST_F(ExecuteChecks, AbsentOptionalFilesAreNoFailures) {

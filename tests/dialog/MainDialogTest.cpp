@@ -51,6 +51,9 @@ TEST_F(MainDialog, OpensOnTheEnvironmentFoldersTitleWithNewCreationChosen) {
 #endif
         {source + "/", source + "/", kSampleTitle},
         {source + "/ZEL", source + "/ZEL", std::string()},
+        // 0xC0 and 0xC1 lead no UTF-8 character: ﾀｰ and ﾁｿ are Shift-JIS.
+        {source + "/\xC0\xB0", source + "/ﾀｰ", std::string()},
+        {source + "/\xC1\xBF", source + "/ﾁｿ", std::string()},
     };
     for (const auto& row : rows) {
         DialogDriver driver(row.dataPath);

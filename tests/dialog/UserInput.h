@@ -18,8 +18,9 @@ void ClickItem(CDialog& dialog, int id);
 // an input method delivers it; the edit's limit refuses what does not fit.
 void TypeText(CDialog& dialog, int id, std::string_view text);
 
-// Replaces the whole text of edit id with text as a paste over a selection
-// of everything would; the edit's limit refuses a paste that does not fit.
+// Puts text on the clipboard and pastes it over a selection of edit id's
+// whole text: the edit takes the text's first line, and its limit refuses a
+// line that does not fit.
 void PasteText(CDialog& dialog, int id, std::string_view text);
 
 // Presses Enter with the focus on control id / Escape in the dialog.

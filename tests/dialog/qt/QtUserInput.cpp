@@ -1,6 +1,8 @@
-// The user's actions on Qt: mouse clicks and key events sent to the widgets.
+// The user's actions on Qt: mouse clicks and key events sent to the widgets,
+// pastes through the clipboard.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
@@ -40,7 +42,8 @@ void TypeText(CDialog& dialog, int id, std::string_view text) {
 void PasteText(CDialog& dialog, int id, std::string_view text) {
     QLineEdit* edit = EditOf(dialog, id);
     edit->selectAll();
-    edit->insert(ToQString(text));
+    QGuiApplication::clipboard()->setText(ToQString(text));
+    edit->paste();
 }
 
 void PressEnter(CDialog& dialog, int id) {
