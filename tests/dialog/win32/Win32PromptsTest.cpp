@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "SampleFolders.h"
+#include "engine/WideText.h"
 #include "platform/Dialog.h"
 #include "platform/Prompts.h"
-#include "platform/win32/WideText.h"
 #include "platform/win32/Win32Api.h"
 #include "platform/win32/Win32DialogWindow.h"
 #include "res/DialogTemplates.h"
