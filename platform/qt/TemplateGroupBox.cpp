@@ -15,12 +15,12 @@ void DrawEtchedFrame(QPainter& painter, const QRect& r, const QPalette& palette)
     const int y = r.top();
     const int w = r.width();
     const int h = r.height();
-    const QBrush dark = palette.dark();
+    const QBrush& dark = palette.dark();
     painter.fillRect(QRect(x, y, w - 1, 1), dark);
     painter.fillRect(QRect(x, y, 1, h - 1), dark);
     painter.fillRect(QRect(x, y + h - 2, w - 1, 1), dark);
     painter.fillRect(QRect(x + w - 2, y, 1, h - 1), dark);
-    const QBrush light = palette.light();
+    const QBrush& light = palette.light();
     painter.fillRect(QRect(x + 1, y + 1, w - 3, 1), light);
     painter.fillRect(QRect(x + 1, y + 2, 1, h - 4), light);
     painter.fillRect(QRect(x, y + h - 1, w, 1), light);
