@@ -1,10 +1,14 @@
 // icon-to-ico: writes the program's icon for Windows (res/win32/fileutility.ico)
-// from the XPM images the Linux program shows, so both systems draw the same
-// pixels. Each image becomes a 4-bit image on the 16 standard colours with a
-// transparency mask, the form a 16-colour Windows icon takes.
-//   icon-to-ico <icon.ico> <image.xpm>...
+// in the sizes Windows asks for at every display scaling, each drawn as
+// IconAtSize says, so both systems draw the same pixels. An XPM image becomes
+// a 4-bit image on the 16 standard colours with a transparency mask, the form
+// a 16-colour Windows icon takes; a size drawn from the SVG becomes a 32-bit
+// image with alpha, the 256-pixel one stored as PNG, as Windows stores it.
+//   icon-to-ico <icon.ico> <icon.svg> <image.xpm>...
 // Exits 0 when the icon was written, 1 with a message when an image cannot be
-// read, uses a colour outside the 16, or the icon cannot be written.
+// drawn, an XPM image uses a colour outside the 16, or the icon cannot be
+// written.
+#include <QBuffer>
 #include <QByteArray>
 #include <QImage>
 #include <QSaveFile>
@@ -13,7 +17,14 @@
 #include <cstdio>
 #include <vector>
 
+#include "res/IconSource.h"
+
 namespace {
+
+// Windows' small and large icons at 100 % to 200 % scaling, the large icons
+// view's 64 and Explorer's 256.
+constexpr std::array<int, 8> kSizes = {16, 20, 24, 32, 40, 48, 64, 256};
+constexpr int kPngSize = 256;
 
 // The 16 standard colours in the order of the Windows palette.
 constexpr std::array<QRgb, 16> kPalette = {
@@ -55,10 +66,34 @@ int RowBytes(int width, int bitsPerPixel) {
     return (width * bitsPerPixel + 31) / 32 * 4;
 }
 
+// One image of the icon file: its size, what its directory entry says of its
+// colours, and its bytes.
+struct IconImage {
+    int size;
+    int colours;  // 0: more than 256
+    int bitsPerPixel;
+    QByteArray bytes;
+};
+
+void AppendBitmapHeader(QByteArray& out, int size, int bitsPerPixel, int colours) {
+    const int dataBytes = (RowBytes(size, bitsPerPixel) + RowBytes(size, 1)) * size;
+    AppendU32(out, kBitmapHeaderBytes);
+    AppendU32(out, static_cast<std::uint32_t>(size));
+    AppendU32(out, static_cast<std::uint32_t>(2 * size));  // colour bits and mask
+    AppendU16(out, 1);                                     // planes
+    AppendU16(out, bitsPerPixel);
+    AppendU32(out, 0);  // uncompressed
+    AppendU32(out, static_cast<std::uint32_t>(dataBytes));
+    AppendU32(out, 0);
+    AppendU32(out, 0);
+    AppendU32(out, static_cast<std::uint32_t>(colours));
+    AppendU32(out, 0);
+}
+
 // Returns the image's bitmap header, palette, colour bits and mask, bottom row
-// first as bitmaps store them; an empty array when a pixel is neither
+// first as bitmaps store them; empty bytes when a pixel is neither
 // transparent nor one of the 16 colours.
-QByteArray IconImage(const QImage& source) {
+IconImage PaletteImage(const QImage& source) {
     const QImage image = source.convertToFormat(QImage::Format_ARGB32);
     const int width = image.width();
     const int height = image.height();
@@ -66,17 +101,7 @@ QByteArray IconImage(const QImage& source) {
     const int maskRow = RowBytes(width, 1);
 
     QByteArray out;
-    AppendU32(out, kBitmapHeaderBytes);
-    AppendU32(out, static_cast<std::uint32_t>(width));
-    AppendU32(out, static_cast<std::uint32_t>(2 * height));  // colour bits and mask
-    AppendU16(out, 1);                                       // planes
-    AppendU16(out, 4);                                       // bits per pixel
-    AppendU32(out, 0);                                       // uncompressed
-    AppendU32(out, static_cast<std::uint32_t>((colourRow + maskRow) * height));
-    AppendU32(out, 0);
-    AppendU32(out, 0);
-    AppendU32(out, kPalette.size());
-    AppendU32(out, 0);
+    AppendBitmapHeader(out, width, 4, kPalette.size());
     for (QRgb colour : kPalette) {
         out.append(static_cast<char>(qBlue(colour)));
         out.append(static_cast<char>(qGreen(colour)));
@@ -96,36 +121,72 @@ QByteArray IconImage(const QImage& source) {
             }
             const int index = PaletteIndex(pixel);
             if (index < 0) {
-                return {};
+                return {width, 0, 0, {}};
             }
             SetBits(colours, row * colourRow + x / 2, x % 2 == 0 ? index << 4 : index);
         }
     }
     out.append(colours);
     out.append(mask);
-    return out;
+    return {width, kPalette.size(), 4, out};
 }
 
-// Returns the icon file: its directory, then each image.
-QByteArray IconFile(const std::vector<QImage>& images, const std::vector<QByteArray>& bitmaps) {
+// A 32-bit image: blue, green, red and alpha bytes, bottom row first, and a
+// mask that hides the fully transparent pixels from programs that ignore the
+// alpha bytes.
+IconImage TrueColourImage(const QImage& source) {
+    const QImage image = source.convertToFormat(QImage::Format_ARGB32);
+    const int size = image.width();
+    const int maskRow = RowBytes(size, 1);
+    QByteArray out;
+    AppendBitmapHeader(out, size, 32, 0);
+    QByteArray mask(static_cast<qsizetype>(maskRow) * size, '\0');
+    for (int row = 0; row < size; ++row) {
+        const int y = size - 1 - row;
+        for (int x = 0; x < size; ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            out.append(static_cast<char>(qBlue(pixel)));
+            out.append(static_cast<char>(qGreen(pixel)));
+            out.append(static_cast<char>(qRed(pixel)));
+            out.append(static_cast<char>(qAlpha(pixel)));
+            if (qAlpha(pixel) == 0) {
+                SetBits(mask, row * maskRow + x / 8, 0x80 >> (x % 8));
+            }
+        }
+    }
+    out.append(mask);
+    return {size, 0, 32, out};
+}
+
+IconImage PngImage(const QImage& image) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.convertToFormat(QImage::Format_ARGB32).save(&buffer, "PNG");
+    return {image.width(), 0, 32, png};
+}
+
+// Returns the icon file: its directory, then each image. A size of 256 is
+// written as 0 in the directory's byte.
+QByteArray IconFile(const std::vector<IconImage>& images) {
     QByteArray out;
     AppendU16(out, 0);
     AppendU16(out, 1);  // an icon, not a cursor
     AppendU16(out, static_cast<int>(images.size()));
     auto offset = static_cast<std::uint32_t>(kDirectoryBytes + kEntryBytes * images.size());
-    for (size_t i = 0; i < images.size(); ++i) {
-        out.append(static_cast<char>(images[i].width()));
-        out.append(static_cast<char>(images[i].height()));
-        out.append(static_cast<char>(kPalette.size()));
+    for (const IconImage& image : images) {
+        out.append(static_cast<char>(image.size & 0xFF));
+        out.append(static_cast<char>(image.size & 0xFF));
+        out.append(static_cast<char>(image.colours));
         out.append('\0');
         AppendU16(out, 1);  // planes
-        AppendU16(out, 4);  // bits per pixel
-        AppendU32(out, static_cast<std::uint32_t>(bitmaps[i].size()));
+        AppendU16(out, image.bitsPerPixel);
+        AppendU32(out, static_cast<std::uint32_t>(image.bytes.size()));
         AppendU32(out, offset);
-        offset += static_cast<std::uint32_t>(bitmaps[i].size());
+        offset += static_cast<std::uint32_t>(image.bytes.size());
     }
-    for (const QByteArray& bitmap : bitmaps) {
-        out.append(bitmap);
+    for (const IconImage& image : images) {
+        out.append(image.bytes);
     }
     return out;
 }
@@ -134,28 +195,37 @@ QByteArray IconFile(const std::vector<QImage>& images, const std::vector<QByteAr
 
 int main(int argc, char* argv[]) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: icon-to-ico <icon.ico> <image.xpm>...\n");
+        std::fprintf(stderr, "usage: icon-to-ico <icon.ico> <icon.svg> <image.xpm>...\n");
         return 1;
     }
-    std::vector<QImage> images;
-    std::vector<QByteArray> bitmaps;
-    for (int i = 2; i < argc; ++i) {
-        QImage image;
-        if (!image.load(QString::fromLocal8Bit(argv[i]), "XPM")) {
-            std::fprintf(stderr, "icon-to-ico: cannot read %s as XPM\n", argv[i]);
+    QStringList xpms;
+    for (int i = 3; i < argc; ++i) {
+        xpms.append(QString::fromLocal8Bit(argv[i]));
+    }
+    std::vector<IconImage> images;
+    for (int size : kSizes) {
+        const QImage image = IconAtSize(QString::fromLocal8Bit(argv[2]), xpms, size);
+        if (image.isNull()) {
+            std::fprintf(stderr,
+                         "icon-to-ico: cannot draw the %d px icon from %s and the XPM images\n",
+                         size, argv[2]);
             return 1;
         }
-        QByteArray bitmap = IconImage(image);
-        if (bitmap.isEmpty()) {
-            std::fprintf(stderr, "icon-to-ico: %s has a colour outside the 16 standard ones\n",
-                         argv[i]);
+        // An XPM image comes with its colour table; a rendered one has none.
+        const bool fromXpm = image.colorCount() > 0;
+        images.push_back(fromXpm            ? PaletteImage(image)
+                         : size == kPngSize ? PngImage(image)
+                                            : TrueColourImage(image));
+        if (images.back().bytes.isEmpty()) {
+            std::fprintf(
+                stderr,
+                "icon-to-ico: the %d px XPM image has a colour outside the 16 standard ones\n",
+                size);
             return 1;
         }
-        images.push_back(image);
-        bitmaps.push_back(bitmap);
     }
     QSaveFile file(QString::fromLocal8Bit(argv[1]));
-    const QByteArray icon = IconFile(images, bitmaps);
+    const QByteArray icon = IconFile(images);
     if (!file.open(QIODevice::WriteOnly) || file.write(icon) != icon.size() || !file.commit()) {
         std::fprintf(stderr, "icon-to-ico: cannot write %s\n", argv[1]);
         return 1;

@@ -1,25 +1,33 @@
-// icon-to-png: writes one image of the program's icon as a PNG for the
-// desktop's icon theme, so that the installed icon is drawn from the same
-// XPM file the program shows.
-//   icon-to-png <image.xpm> <image.png>
+// icon-to-png: writes one size of the program's icon as a PNG for the
+// desktop's icon theme and for the Linux program itself, drawn as IconAtSize
+// says: from the XPM image of that size, otherwise from the SVG drawing.
+//   icon-to-png <icon.svg> <size> <image.png> <image.xpm>...
 // Exits 0 when the PNG was written, 1 with a message otherwise.
 #include <QImage>
 #include <cstdio>
 
+#include "res/IconSource.h"
+
 int main(int argc, char* argv[]) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: icon-to-png <image.xpm> <image.png>\n");
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: icon-to-png <icon.svg> <size> <image.png> <image.xpm>...\n");
         return 1;
     }
-    QImage image;
-    if (!image.load(QString::fromLocal8Bit(argv[1]), "XPM")) {
-        std::fprintf(stderr, "icon-to-png: cannot read %s as XPM\n", argv[1]);
+    QStringList xpms;
+    for (int i = 4; i < argc; ++i) {
+        xpms.append(QString::fromLocal8Bit(argv[i]));
+    }
+    const int size = QString::fromLocal8Bit(argv[2]).toInt();
+    const QImage image = IconAtSize(QString::fromLocal8Bit(argv[1]), xpms, size);
+    if (size <= 0 || image.isNull()) {
+        std::fprintf(stderr, "icon-to-png: cannot draw the %s px icon from %s and the XPM images\n",
+                     argv[2], argv[1]);
         return 1;
     }
-    // The XPM's colour table becomes the PNG's palette: the icon stays a
-    // 16-colour image.
-    if (!image.save(QString::fromLocal8Bit(argv[2]), "PNG")) {
-        std::fprintf(stderr, "icon-to-png: cannot write %s\n", argv[2]);
+    // An XPM's colour table becomes the PNG's palette: those sizes stay
+    // 16-colour images.
+    if (!image.save(QString::fromLocal8Bit(argv[3]), "PNG")) {
+        std::fprintf(stderr, "icon-to-png: cannot write %s\n", argv[3]);
         return 1;
     }
     return 0;

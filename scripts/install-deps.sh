@@ -5,8 +5,10 @@
 # Runs apt-get directly as root, through sudo otherwise.
 set -euo pipefail
 
+# qt6-svg-dev draws the icon's sizes from its SVG while building; the program
+# itself does not read SVG.
 run_packages=(
-    cmake ninja-build g++ qt6-base-dev libgl-dev fonts-ipafont-gothic qt6-translations-l10n
+    cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-ipafont-gothic qt6-translations-l10n
 )
 test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev

@@ -2,7 +2,9 @@
 # Renders the main dialog, the About box and the folder browser from the real
 # dialogs on Qt's offscreen platform (no display needed) and writes them to
 # docs/images/ for the README: main-dialog.png, about-box.png and
-# folder-browser.png.
+# folder-browser.png at 100 % display scaling, and the same names ending in
+# -150 and -200 at 150 % and 200 % (Qt's scale factor). The Windows program's
+# images come from scripts/windows-screenshots.sh.
 # BUILD_DIR chooses the build folder (default: build).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -11,4 +13,9 @@ build=${BUILD_DIR:-$root/build}
 "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$build" -G Ninja >/dev/null
 cmake --build "$build" --target dialog_screenshots
-QT_QPA_PLATFORM=offscreen "$build/tests/dialog/qt/dialog_screenshots" "$root/docs/images"
+for scale in 100 150 200; do
+    suffix=
+    [ "$scale" = 100 ] || suffix=-$scale
+    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$(awk -v s="$scale" 'BEGIN { print s / 100 }') \
+        "$build/tests/dialog/qt/dialog_screenshots" "$root/docs/images" $suffix
+done

@@ -6,9 +6,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 
 #include "platform/qt/DialogFont.h"
 #include "platform/qt/DialogUnits.h"
+#include "platform/qt/RadioIndicatorStyle.h"
 #include "platform/qt/TemplateGroupBox.h"
 
 namespace {
@@ -81,8 +83,13 @@ QWidget* CreateControl(QDialog& dialog, const ControlTemplate& control, const QI
         }
         case ControlKind::kGroupBox:
             return new TemplateGroupBox(text, &dialog);
-        case ControlKind::kRadioButton:
-            return new QRadioButton(text, &dialog);
+        case ControlKind::kRadioButton: {
+            auto* radio = new QRadioButton(text, &dialog);
+            auto* style =
+                dialog.findChild<RadioIndicatorStyle*>(QString(), Qt::FindDirectChildrenOnly);
+            radio->setStyle(style != nullptr ? style : new RadioIndicatorStyle(&dialog));
+            return radio;
+        }
         case ControlKind::kStatic:
             return new QLabel(text, &dialog);
         case ControlKind::kEdit: {
@@ -91,8 +98,10 @@ QWidget* CreateControl(QDialog& dialog, const ControlTemplate& control, const QI
             return edit;
         }
         case ControlKind::kIcon: {
+            // Drawn at the system's icon size, as Windows draws an icon
+            // control, from the image made for the dialog's scale.
             auto* label = new QLabel(&dialog);
-            label->setPixmap(icon.pixmap(iconSize, iconSize));
+            label->setPixmap(icon.pixmap(QSize(iconSize, iconSize), dialog.devicePixelRatio()));
             return label;
         }
     }
@@ -161,11 +170,13 @@ DialogControls BuildDialog(QDialog& dialog, const DialogTemplate& form, const QI
     const DialogBaseUnits units = MeasureDialogBaseUnits(font);
     dialog.setFixedSize(MapDialogRect(0, 0, form.cx, form.cy, units).size());
 
+    const int iconSize = dialog.style()->pixelMetric(QStyle::PM_LargeIconSize, nullptr, &dialog);
+
     DialogControls controls;
     QWidget* previousTabStop = nullptr;
     for (const ControlTemplate& control : form.controls) {
         const QRect rect = MapDialogRect(control.x, control.y, control.cx, control.cy, units);
-        QWidget* widget = CreateControl(dialog, control, icon, rect.width());
+        QWidget* widget = CreateControl(dialog, control, icon, iconSize);
         widget->setGeometry(rect);
         widget->setEnabled(!HasStyle(control, kStyleDisabled));
         widget->setFocusPolicy(FocusPolicyOf(control));

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a fresh prefix (when --install-from is given) and
 # checks what a desktop needs of it: the program, its menu entry with the
-# Japanese name, and the icon the entry names, in the icon theme's sizes.
+# Japanese name, and the icon the entry names, in the icon theme's sizes from
+# 16 to 256 pixels and as a scalable drawing.
 #   check_install.sh [--install-from <build folder>] <prefix>
 # Exits 0 when everything is in place, 1 listing what is not.
 set -euo pipefail
@@ -29,8 +30,9 @@ byte_at() { od -An -tu1 -j"$2" -N1 "$1" | tr -d ' '; }
 # The big-endian 32-bit number at offset of a file.
 u32_at() { od -An -tu1 -j"$2" -N4 "$1" | awk '{ print (($1 * 256 + $2) * 256 + $3) * 256 + $4 }'; }
 
-# A PNG of size x size pixels with a palette of at most 16 colours: colour
-# type 3, and a PLTE chunk of at most 16 three-byte entries.
+# A PNG of size x size pixels: at 16 and 32 pixels one with a palette of at
+# most 16 colours (colour type 3, and a PLTE chunk of at most 16 three-byte
+# entries), at the other sizes one with alpha (colour type 6).
 check_icon() {
     local png=$1 size=$2
     if [ ! -f "$png" ]; then
@@ -50,8 +52,12 @@ check_icon() {
     [ -n "$palette" ] && entries=$(($(u32_at "$png" $((palette - 4))) / 3))
     [ "$width" = "$size" ] && [ "$height" = "$size" ] ||
         fail "${png#"$prefix"/} is ${width}x${height}, not ${size}x${size}"
-    [ "$colour" = 3 ] && [ "$entries" -ge 2 ] && [ "$entries" -le 16 ] ||
-        fail "${png#"$prefix"/} is not a 16-colour image (colour type $colour, $entries colours)"
+    if [ "$size" = 16 ] || [ "$size" = 32 ]; then
+        [ "$colour" = 3 ] && [ "$entries" -ge 2 ] && [ "$entries" -le 16 ] ||
+            fail "${png#"$prefix"/} is not a 16-colour image (colour type $colour, $entries colours)"
+    else
+        [ "$colour" = 6 ] || fail "${png#"$prefix"/} has no alpha (colour type $colour)"
+    fi
 }
 
 # The value of key in the entry's [Desktop Entry] group.
@@ -92,9 +98,15 @@ KEYS
 fi
 
 icon=$( [ -f "$entry" ] && entry_value "$entry" Icon || echo fileutility)
-for size in 16 32; do
+for size in 16 22 24 32 48 64 96 128 256; do
     check_icon "$prefix/share/icons/hicolor/${size}x${size}/apps/$icon.png" "$size"
 done
+svg="$prefix/share/icons/hicolor/scalable/apps/$icon.svg"
+if [ ! -f "$svg" ]; then
+    fail "not installed: ${svg#"$prefix"/}"
+elif ! grep -q '<svg' "$svg"; then
+    fail "not an SVG drawing: ${svg#"$prefix"/}"
+fi
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures problem(s) in the installation under $prefix"

@@ -1,7 +1,7 @@
 // The resources fileutility.exe carries, read back by Windows from a test
 // program linked with the same resource object: the version information with
-// its Japanese product name, both sizes of the 16-colour icon under the
-// identifier the program loads, and the manifest's effects on the process
+// its Japanese product name, every size of the icon under the identifier the
+// program loads, and the manifest's effects on the process
 // (common controls 6, per-monitor DPI awareness).
 #include "res/Resource.h"
 #include "res/win32/Version.h"
@@ -67,30 +67,42 @@ TEST(Resources, VersionInformationNamesTheProductInJapanese) {
     EXPECT_EQ(VersionString(info, L"ProductVersion"), L"" FU_VERSION_TEXT);
 }
 
-// The icon group lists a 32x32 and a 16x16 image of 16 colours each.
-TEST(Resources, IconHoldsBothSizesInSixteenColours) {
+// The icon group lists every size Windows asks for from 100 % to 200 %
+// scaling and Explorer's 256, the 16 and 32 pixel images in 16 colours, the
+// others in 32 bits with alpha; Windows loads each size as it stands.
+TEST(Resources, IconHoldsEverySizeTheSixteenAndThirtyTwoInSixteenColours) {
     HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(IDR_MAINFRAME), RT_GROUP_ICON);
     ASSERT_NE(found, nullptr);
     const auto* group =
         static_cast<const unsigned char*>(LockResource(LoadResource(nullptr, found)));
     ASSERT_NE(group, nullptr);
-    // GRPICONDIR: reserved, type, count; then 14-byte entries.
-    ASSERT_EQ(group[4], 2);
+    const std::array<int, 8> sizes = {16, 20, 24, 32, 40, 48, 64, 256};
+    // GRPICONDIR: reserved, type, count; then 14-byte entries (a size of 256
+    // is written as 0).
+    ASSERT_EQ(group[4], sizes.size());
     constexpr int kEntries = 6;
     constexpr int kEntryBytes = 14;
-    for (int i = 0; i < 2; ++i) {
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
         const unsigned char* entry = group + kEntries + i * kEntryBytes;
-        const int size = i == 0 ? 32 : 16;
-        EXPECT_EQ(entry[0], size);
-        EXPECT_EQ(entry[1], size);
-        EXPECT_EQ(entry[2], 16);  // colours
-        EXPECT_EQ(entry[6], 4);   // bits per pixel
+        const bool sixteenColours = sizes[i] == 16 || sizes[i] == 32;
+        EXPECT_EQ(entry[0], sizes[i] % 256) << sizes[i];
+        EXPECT_EQ(entry[1], sizes[i] % 256) << sizes[i];
+        EXPECT_EQ(entry[2], sixteenColours ? 16 : 0) << sizes[i];
+        EXPECT_EQ(entry[6], sixteenColours ? 4 : 32) << sizes[i];
     }
-    for (int size : {32, 16}) {
-        HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),
-                                 IMAGE_ICON, size, size, 0);
-        EXPECT_NE(icon, nullptr) << size;
-        DestroyIcon(static_cast<HICON>(icon));
+    for (int size : sizes) {
+        auto* icon = static_cast<HICON>(LoadImageW(
+            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, size, size, 0));
+        ASSERT_NE(icon, nullptr) << size;
+        ICONINFO info{};
+        ASSERT_TRUE(GetIconInfo(icon, &info)) << size;
+        BITMAP bitmap{};
+        GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+        EXPECT_EQ(bitmap.bmWidth, size);
+        EXPECT_EQ(bitmap.bmHeight, size);
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+        DestroyIcon(icon);
     }
 }
 

@@ -1,8 +1,10 @@
 // Group boxes: the frame runs through the middle of the title, above the
-// controls the box holds, and is drawn where FrameRect says.
+// controls the box holds, and is drawn where FrameRect says, unbroken at
+// every display scale.
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QRectF>
 #include <memory>
 
 #include "QtDialogs.h"
@@ -50,6 +52,39 @@ TEST(GroupBoxFrame, IsDrawnOnItsRectangleRightOfTheTitle) {
         EXPECT_EQ(image.pixel(x, top - 1), background) << name;
         EXPECT_NE(image.pixel(x, top), background) << name;
         EXPECT_NE(image.pixel(0, box->height() / 2), background) << name;
+    }
+}
+
+// The widget drawn at a display scale, in device pixels.
+QImage RenderAt(QWidget& widget, qreal scale) {
+    QImage image((QSizeF(widget.size()) * scale).toSize(), QImage::Format_ARGB32);
+    image.setDevicePixelRatio(scale);
+    widget.render(&image);
+    return image;
+}
+
+// Every device pixel of the frame's left, bottom and right edges, both lines
+// deep, is drawn, corners included (the top edge has the title's gap).
+TEST(GroupBoxFrame, IsUnbrokenAtEveryScale) {
+    CFileUtilityDlg dialog;
+    for (const qreal scale : {1.0, 1.25, 1.5, 2.0}) {
+        for (auto* box : QtWindowOf(dialog).findChildren<TemplateGroupBox*>()) {
+            const QImage image = RenderAt(*box, scale);
+            const QRgb background = box->palette().window().color().rgb();
+            const QRectF frame(box->FrameRect());
+            const QRectF inside =
+                frame.adjusted(kFrameDepth, kFrameDepth, -kFrameDepth, -kFrameDepth);
+            int undrawn = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const QPointF centre((x + 0.5) / scale, (y + 0.5) / scale);
+                    const bool onEdge = frame.contains(centre) && !inside.contains(centre) &&
+                                        centre.y() > frame.top() + kFrameDepth;
+                    undrawn += onEdge && image.pixel(x, y) == background ? 1 : 0;
+                }
+            }
+            EXPECT_EQ(undrawn, 0) << box->title().toStdString() << " at " << scale;
+        }
     }
 }
 

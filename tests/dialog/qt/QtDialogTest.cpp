@@ -8,6 +8,7 @@
 #include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -95,13 +96,18 @@ TEST_F(QtDialog, AboutBoxShowsNameVersionNoticeAndIcon) {
     CAboutDlg dialog;
     QtDialogWindow& about = QtWindowOf(dialog);
     QStringList texts;
-    bool hasIcon = false;
+    QImage icon;
     for (QLabel* label : about.findChildren<QLabel*>()) {
         texts << label->text();
-        hasIcon = hasIcon || !label->pixmap().isNull();
+        icon = label->pixmap().isNull() ? icon : label->pixmap().toImage();
     }
     EXPECT_TRUE(texts.contains(QStringLiteral("ファイルユーティリティ Ver.2019")));
-    EXPECT_TRUE(hasIcon);
+    // At 100 % the 32-pixel image as it stands, not a larger one scaled down
+    // to the control.
+    const QImage image32(QStringLiteral(":/icons/32x32/fileutility.png"));
+    ASSERT_FALSE(image32.isNull());
+    EXPECT_EQ(icon.convertToFormat(QImage::Format_ARGB32),
+              image32.convertToFormat(QImage::Format_ARGB32));
     EXPECT_EQ(texts.size(), 3) << "icon, name and notice";
 
     auto* ok = about.findChild<QPushButton*>();

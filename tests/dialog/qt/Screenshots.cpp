@@ -1,7 +1,9 @@
 // dialog_screenshots: renders the main dialog, the About box and the folder
 // browser, as a user sees them after start-up, into PNG files for the README.
-//   dialog_screenshots <output folder>
-// Writes main-dialog.png, about-box.png and folder-browser.png there. The
+//   dialog_screenshots <output folder> [<name suffix>]
+// Writes main-dialog.png, about-box.png and folder-browser.png there, each
+// name with the suffix before ".png" (the display scale, which
+// QT_SCALE_FACTOR sets, in the images of other scales). The
 // program starts as it does for a user: from a working folder whose
 // zeldefs8.env names a sample data folder, so the dialog shows that folder and
 // its title; the working folder is also the home folder, with a desktop
@@ -73,6 +75,16 @@ bool MakeWorkingFolder(const QString& work) {
            MakeDesktop(work);
 }
 
+// Where the images go: folder/<name><suffix>.png.
+struct Output {
+    QString folder;
+    QString suffix;
+
+    QString Path(const char* name) const {
+        return folder + QLatin1Char('/') + QLatin1String(name) + suffix + QStringLiteral(".png");
+    }
+};
+
 bool SaveGrab(QWidget& window, const QString& file) {
     if (!window.grab().save(file, "PNG")) {
         Fail(QStringLiteral("cannot write ") + file);
@@ -109,23 +121,23 @@ QWidget* TopModal() {
 // Once the main dialog runs: grabs it, opens the About box through the
 // ﾊﾞｰｼﾞｮﾝ情報 handler and the destination's folder browser through its
 // 参照 handler and grabs those, then closes them all.
-void GrabDialogs(const QString& output, int& written) {
+void GrabDialogs(const Output& output, int& written) {
     QWidget* window = TopModal<CFileUtilityDlg>();
     if (window == nullptr) {
         return;
     }
     auto& dialog = static_cast<CFileUtilityDlg&>(qobject_cast<QtDialogWindow*>(window)->Dialog());
-    written += SaveGrab(*window, output + QStringLiteral("/main-dialog.png")) ? 1 : 0;
+    written += SaveGrab(*window, output.Path("main-dialog")) ? 1 : 0;
     QTimer::singleShot(0, [&output, &written] {
         if (QWidget* about = TopModal<CAboutDlg>()) {
-            written += SaveGrab(*about, output + QStringLiteral("/about-box.png")) ? 1 : 0;
+            written += SaveGrab(*about, output.Path("about-box")) ? 1 : 0;
             about->close();
         }
     });
     dialog.OnVersion();
     QTimer::singleShot(0, [&output, &written] {
         if (QWidget* browser = TopModal<FolderBrowser>()) {
-            written += SaveGrab(*browser, output + QStringLiteral("/folder-browser.png")) ? 1 : 0;
+            written += SaveGrab(*browser, output.Path("folder-browser")) ? 1 : 0;
             browser->close();
         }
     });
@@ -138,13 +150,14 @@ void GrabDialogs(const QString& output, int& written) {
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     const ApplicationScope application(argc, argv, "");
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: dialog_screenshots <output folder>\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: dialog_screenshots <output folder> [<name suffix>]\n");
         return 1;
     }
-    const QString output = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    const Output output{QDir(QString::fromLocal8Bit(argv[1])).absolutePath(),
+                        argc == 3 ? QString::fromLocal8Bit(argv[2]) : QString()};
     const QString work = QDir::tempPath() + QStringLiteral("/fileutility-screenshots");
-    if (!QDir().mkpath(output) || !MakeWorkingFolder(work)) {
+    if (!QDir().mkpath(output.folder) || !MakeWorkingFolder(work)) {
         return 1;
     }
     const QString previous = QDir::currentPath();
