@@ -23,6 +23,8 @@ std::string DescribeFileStatus(FileStatus status) {
             return "作成できません";
         case FileStatus::kReadOnly:
             return "読み取り専用です";
+        case FileStatus::kNameClash:
+            return "先にコピーしたファイルと同じ名前です";
         case FileStatus::kWriteFailed:
             return "書き込みに失敗しました";
         case FileStatus::kDiskFull:

@@ -77,7 +77,9 @@ int IsFolder(std::string_view path);
 
 // Returns 1 when the folder texts a and b name one existing directory, in
 // whatever written form (trailing separator or not, "." and "..", symbolic
-// links, bind mounts); 0 when they differ or either does not exist.
+// links, bind mounts) and by whatever route (a FUSE mirror, an overlay, a
+// share mounted back: found by a probe file made in b and removed at once);
+// 0 when they differ or either does not exist.
 int IsSameFolder(std::string_view a, std::string_view b);
 
 // Creates the directory path (one level). Returns 1 when it was created or
@@ -105,6 +107,8 @@ enum class FileStatus : int {
     kSourceUnreadable,  // the source could not be opened or read
     kCreateFailed,      // the destination file could not be created
     kReadOnly,          // the destination file is marked read-only: kept as it is
+    kNameClash,         // the destination file is one this operation wrote for another
+                        // source name (a file system that folds more than A to Z)
     kWriteFailed,       // a write, flush, close or the final rename failed
     kDiskFull,          // the destination ran out of space
     kFolderUnreadable,  // the folder could not be listed, so whether the file is

@@ -1,17 +1,10 @@
 #include "engine/FileReplacement.h"
 
 #include <cerrno>
-#include <chrono>
-#include <random>
-#include <string_view>
+
+#include "engine/Temporary.h"
 
 namespace {
-
-constexpr char kTemporaryName[] = ".~fileutility-XXXXXX.tmp";
-// The six X before the ".tmp" take random name bytes.
-constexpr std::size_t kRandomAt = sizeof kTemporaryName - 1 - 4 - 6;
-constexpr std::size_t kRandomBytes = 6;
-constexpr int kNameAttempts = 100;
 
 // One replacement: the file system it writes on and what fills the file.
 struct Replacement {
@@ -22,33 +15,6 @@ struct Replacement {
         return {"", fs.IsOutOfSpace(systemError) ? FileStatus::kDiskFull : status, systemError};
     }
 };
-
-char RandomNameByte() {
-    static constexpr std::string_view kBytes =
-        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    // The clock joins the seed where a random device is predictable.
-    static std::mt19937_64 generator(
-        std::random_device{}() ^
-        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
-    return kBytes[generator() % kBytes.size()];
-}
-
-// Creates a temporary in directory under a name no entry has yet; path then
-// holds it. Returns 0 or the errno.
-[[nodiscard]] int CreateTemporary(FileSystem& fs, const std::string& directory, std::string& path,
-                                  FileHandle& file) {
-    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        path = directory + kTemporaryName;
-        for (std::size_t i = 0; i < kRandomBytes; ++i) {
-            path[directory.size() + kRandomAt + i] = RandomNameByte();
-        }
-        const int error = fs.CreateNewFile(path, file);
-        if (error != EEXIST) {
-            return error;
-        }
-    }
-    return EEXIST;
-}
 
 // Writes the content into file; returns kCopied or the failure.
 FileResult WriteContent(const Replacement& job, const FileHandle& file) {

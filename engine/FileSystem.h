@@ -178,10 +178,10 @@ class FileSystem {
                                        std::uint32_t group) = 0;
 
     // Makes a written file durable as far as this system's promise needs
-    // before it is renamed into place. POSIX: flushed only when it replaces a
-    // file (a new file is covered by FlushVolumeOf at the end of the
-    // operation). Windows: always, since a volume flush needs administrator
-    // rights there. Returns 0 or the errno.
+    // before it is renamed into place. Linux: flushed when it replaces a file
+    // or lives on FUSE (a new file elsewhere is covered by FlushVolumeOf at
+    // the end of the operation). Windows: always, since a volume flush needs
+    // administrator rights there. Returns 0 or the errno.
     [[nodiscard]] virtual int FlushWrittenFile(const FileHandle& file, bool replacing) = 0;
 
     // Closes a written file. Returns 0 or the errno of the failed close, which
@@ -189,8 +189,9 @@ class FileSystem {
     [[nodiscard]] virtual int CloseFile(FileHandle& file) = 0;
 
     // Flushes the file system that holds directory ("" for the current one).
-    // POSIX: one syncfs. Windows: nothing is left to do (every file was
-    // flushed as it was written); returns 0. Returns 0 or the errno.
+    // Linux: one syncfs, and on FUSE, which syncfs does not reach, the folder
+    // itself. Windows: nothing is left to do (every file was flushed as it
+    // was written); returns 0. Returns 0 or the errno.
     [[nodiscard]] virtual int FlushVolumeOf(const std::string& directory) = 0;
 
     // Renames from onto to, replacing an existing to. On Windows a file held

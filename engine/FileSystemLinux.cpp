@@ -8,6 +8,8 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include "engine/FileSystem.h"
@@ -74,6 +76,26 @@ bool HasNoHardLinks(int error) {
     return error == EPERM || error == EOPNOTSUPP || error == ENOSYS || error == EMLINK;
 }
 
+// Most FUSE servers (ntfs-3g, exfat-fuse: USB sticks) are never told of a
+// syncfs; a file or folder flushed on its own is passed on to them.
+bool IsOnFuse(int fd) {
+    constexpr decltype(statfs::f_type) kFuseMagic = 0x65735546;
+    struct statfs info {};
+    return ::fstatfs(fd, &info) == 0 && info.f_type == kFuseMagic;
+}
+
+// A file marked read-only on Windows keeps its owner write bit on an NTFS
+// stick (ntfs-3g, ntfs3), which shows the mark as an extended attribute; it
+// stays as Windows would keep it.
+bool HasWindowsReadOnlyMark(const std::string& path, const FileFacts& facts) {
+    constexpr unsigned char kReadOnlyAttribute = 0x01;
+    unsigned char attributes[4] = {};  // big-endian
+    return facts.kind == EntryKind::kRegular &&
+           ::getxattr(path.c_str(), "system.ntfs_attrib_be", attributes, sizeof attributes) ==
+               sizeof attributes &&
+           (attributes[3] & kReadOnlyAttribute) != 0;
+}
+
 bool IsDotOrDotDot(const char* name) {
     return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0;
 }
@@ -130,6 +152,7 @@ int LinuxFileSystem::QueryPath(const std::string& path, FileFacts& facts) {
         return errno;
     }
     facts = FactsOf(info);
+    facts.readOnly = facts.readOnly || HasWindowsReadOnlyMark(path, facts);
     return 0;
 }
 
@@ -269,12 +292,19 @@ int LinuxFileSystem::SetOwner(const FileHandle& file, std::uint32_t owner, std::
 }
 
 int LinuxFileSystem::FlushWrittenFile(const FileHandle& file, bool replacing) {
-    return !replacing || ::fsync(Fd(file)) == 0 ? 0 : errno;
+    if (!replacing && !IsOnFuse(Fd(file))) {
+        return 0;
+    }
+    return ::fsync(Fd(file)) == 0 ? 0 : errno;
 }
 
 int LinuxFileSystem::FlushVolumeOf(const std::string& directory) {
     FileHandle folder(::open(DirectoryPath(directory), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!folder.valid() || ::syncfs(Fd(folder)) != 0) {
+        return errno;
+    }
+    // The folder's new entries, which syncfs does not reach there either.
+    if (IsOnFuse(Fd(folder)) && ::fsync(Fd(folder)) != 0) {
         return errno;
     }
     return 0;

@@ -27,12 +27,31 @@ FileResult ReplacementRefusal(FileSystem& fs, const std::string& path, const Fil
     return Result(FileStatus::kCopied);
 }
 
+// Records the file result placed at path, so that no later file of the
+// operation replaces it; a new file refused because that file stands under
+// its name (Windows folds more than A to Z too) is told apart from one that
+// another program made.
+FileResult Written(Folder& dst, const std::string& path, FileResult result) {
+    const bool copied = result.status == FileStatus::kCopied;
+    FileFacts placed;
+    if ((!copied && result.systemError != EEXIST) ||
+        dst.fileSystem().QueryPath(path, placed) != 0) {
+        return result;
+    }
+    if (copied) {
+        dst.Wrote(placed.identity);
+    } else if (dst.WroteEarlier(placed.identity)) {
+        result.status = FileStatus::kNameClash;
+    }
+    return result;
+}
+
 }  // namespace
 
 FileResult TransferFile(Folder& src, std::string_view srcName, Folder& dst,
                         std::string_view dstName, const TextTransform& transform) {
     const auto from = src.Locate(srcName);
-    const auto to = dst.Locate(dstName);
+    const auto to = dst.Locate(dstName, true);
     if (!from || !to) {
         return Result(FileStatus::kPathTooLong, ENAMETOOLONG);
     }
@@ -43,6 +62,9 @@ FileResult TransferFile(Folder& src, std::string_view srcName, Folder& dst,
     SourceFile source = OpenSourceFile(src.fileSystem(), from->path);
     if (!source.opened()) {
         return Result(source.refusal, source.systemError);
+    }
+    if (dst.isSourceRoute()) {
+        return Result(FileStatus::kSameFile);
     }
     // Without a complete listing a copy under dstName could stand beside the
     // file spelt in other case that it was meant to replace.
@@ -61,6 +83,9 @@ FileResult TransferFile(Folder& src, std::string_view srcName, Folder& dst,
     const bool replacing = queryError == 0;
     if (replacing && target.identity == source.facts.identity) {
         return Result(FileStatus::kSameFile);
+    }
+    if (replacing && dst.WroteEarlier(target.identity)) {
+        return Result(FileStatus::kNameClash, EEXIST);
     }
     if (replacing && target.kind != EntryKind::kRegular) {
         return Result(FileStatus::kCreateFailed,
@@ -84,5 +109,5 @@ FileResult TransferFile(Folder& src, std::string_view srcName, Folder& dst,
     if (result.status == FileStatus::kCopied && !to->exists) {
         dst.Added(to->name);
     }
-    return result;
+    return Written(dst, to->path, result);
 }

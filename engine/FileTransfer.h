@@ -30,7 +30,8 @@ using TextTransform = std::function<int(TextReader&, TextWriter&)>;
 // Carries src's srcName to dst's dstName. Returns a result whose name is left
 // empty for the caller: kCopied on success; kAbsent or kNotRegular when
 // there is no regular source file; kPathTooLong, kSameFile, kSourceUnreadable,
-// kReadOnly, kCreateFailed, kWriteFailed, kDiskFull or kFolderUnreadable (a name not
+// kReadOnly, kNameClash (the destination is a file this operation wrote for
+// another source name), kCreateFailed, kWriteFailed, kDiskFull or kFolderUnreadable (a name not
 // found in a folder whose listing failed) with the errno on failure, the
 // destination then untouched.
 FileResult TransferFile(Folder& src, std::string_view srcName, Folder& dst,

@@ -1,5 +1,7 @@
 #include "engine/Folder.h"
 
+#include <algorithm>
+
 #include "engine/DataFolder.h"
 #include "engine/FileSystem.h"
 
@@ -10,14 +12,16 @@ Folder::Folder(FileSystem& fs, std::string_view text) : fs_(fs), text_(text) {
     stem_ = text_.substr(stemAt);
 }
 
-std::optional<Folder::Location> Folder::Locate(std::string_view name) {
+std::optional<Folder::Location> Folder::Locate(std::string_view name, bool asStored) {
     if (text_.size() + name.size() > kMaxPathBytes) {
         return std::nullopt;
     }
     Location location{std::string(name), text_ + std::string(name), false};
     if (fs_.EntryExists(location.path)) {
         location.exists = true;
-        return location;
+        if (!asStored) {
+            return location;
+        }
     }
     if (name.find_first_of(kPathSeparators) != std::string_view::npos) {
         return location;
@@ -26,10 +30,14 @@ std::optional<Folder::Location> Folder::Locate(std::string_view name) {
         location.name = entry->substr(stem_.size());
         location.path = directory_ + *entry;
         location.exists = true;
-    } else {
+    } else if (!location.exists) {
         location.listingError = Listing().error();
     }
     return location;
+}
+
+bool Folder::WroteEarlier(const FileIdentity& identity) const {
+    return std::find(written_.begin(), written_.end(), identity) != written_.end();
 }
 
 std::vector<std::string> Folder::Match(std::string_view pattern) {

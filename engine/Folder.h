@@ -14,9 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/FileSystem.h"
 #include "engine/FolderListing.h"
-
-class FileSystem;
 
 class Folder {
   public:
@@ -33,8 +32,11 @@ class Folder {
     };
 
     // Resolves name. Returns nullopt when folder text + name exceeds
-    // kMaxPathBytes: such a path is refused, never cut.
-    std::optional<Location> Locate(std::string_view name);
+    // kMaxPathBytes: such a path is refused, never cut. With asStored, an
+    // existing file's name is the one the directory stores, also where the
+    // file system finds it spelt otherwise (FAT, exFAT: a replacement must not
+    // change it); that takes the folder's listing.
+    std::optional<Location> Locate(std::string_view name, bool asStored = false);
 
     // The names (without folder text) of the entries that match pattern, as
     // FolderListing::Match chooses them. Not recursive: a pattern holding a
@@ -49,11 +51,25 @@ class Folder {
     // Records that name was created, so later lookups find it.
     void Added(std::string_view name);
 
+    // Records the file identity was written in this operation, and asks
+    // whether one was: a file system that folds more than A to Z can take two
+    // source names to one file, which must not be written twice.
+    void Wrote(const FileIdentity& identity) { written_.push_back(identity); }
+    bool WroteEarlier(const FileIdentity& identity) const;
+
     // The directory that holds the folder's files ("" for the current one).
     const std::string& directory() const { return directory_; }
 
     // The file system the folder's files live on.
     FileSystem& fileSystem() const { return fs_; }
+
+    // The start of every file name that the text holds after its directory.
+    const std::string& stem() const { return stem_; }
+
+    // Marks this folder as the source folder reached by another route, so
+    // that none of its files is written (each is the source file itself).
+    void MarkAsSourceRoute() { sourceRoute_ = true; }
+    bool isSourceRoute() const { return sourceRoute_; }
 
   private:
     FolderListing& Listing();
@@ -63,4 +79,6 @@ class Folder {
     std::string directory_;  // text_ up to and including its last separator
     std::string stem_;       // the rest of text_: the start of every file name
     std::optional<FolderListing> listing_;
+    std::vector<FileIdentity> written_;
+    bool sourceRoute_ = false;
 };

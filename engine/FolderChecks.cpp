@@ -4,6 +4,7 @@
 #include "engine/DataFolder.h"
 #include "engine/FileSystem.h"
 #include "engine/Folder.h"
+#include "engine/SameFolder.h"
 
 int HasBaseFile(std::string_view folder) {
     Folder data(FileSystem::Default(), folder);
@@ -24,14 +25,7 @@ int IsFolder(std::string_view path) {
 }
 
 int IsSameFolder(std::string_view a, std::string_view b) {
-    FileFacts first;
-    FileFacts second;
-    FileSystem& fs = FileSystem::Default();
-    return fs.QueryPath(std::string(a), first) == 0 && fs.QueryPath(std::string(b), second) == 0 &&
-                   first.kind == EntryKind::kDirectory && second.kind == EntryKind::kDirectory &&
-                   first.identity == second.identity
-               ? 1
-               : 0;
+    return IsOneFolder(FileSystem::Default(), a, b) ? 1 : 0;
 }
 
 int CreateFolder(std::string_view path, int* error) {

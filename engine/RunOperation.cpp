@@ -5,6 +5,7 @@
 #include "engine/DataFolder.h"
 #include "engine/FileSystem.h"
 #include "engine/Folder.h"
+#include "engine/SameFolder.h"
 #include "engine/TextFileCopy.h"
 
 namespace {
@@ -69,6 +70,11 @@ int RunOperation(FileSystem& fs, WaitIndicator& owner, int kind, std::string_vie
     }
     Folder src(fs, srcFolder);
     Folder dst(fs, dstFolder);
+    // One folder by another route than its identity shows: every file would
+    // be copied onto itself.
+    if (src.stem() == dst.stem() && IsOneFolder(fs, src.directory(), dst.directory())) {
+        dst.MarkAsSourceRoute();
+    }
     std::vector<FileResult> rows;
     rows.push_back(WriteBaseFileBetween(src, dst, title));
     for (const CatalogueEntry& entry : CatalogueFor(kind)) {

@@ -18,6 +18,8 @@ const char* StatusName(FileStatus status) {
             return "kCreateFailed";
         case FileStatus::kReadOnly:
             return "kReadOnly";
+        case FileStatus::kNameClash:
+            return "kNameClash";
         case FileStatus::kWriteFailed:
             return "kWriteFailed";
         case FileStatus::kDiskFull:
