@@ -10,8 +10,8 @@
 // message otherwise.
 #include "app/FileUtility.h"
 #include "dialog/FileUtilityDlg.h"
+#include "engine/WideText.h"
 #include "platform/Application.h"
-#include "platform/win32/WideText.h"
 #include "platform/win32/Win32Api.h"
 #include "platform/win32/Win32DialogWindow.h"
 #include "res/Resource.h"
