@@ -75,18 +75,23 @@ install() {
     echo "installed ($*): $folder, entries in $entries, the program starting in $envdir"
 }
 
-# uninstall <folder> <start-menu folder> <options...>: the uninstaller copies
-# itself elsewhere and returns at once, so this waits for it.
+# Returns 0 once the path is gone, within 30 s: the uninstaller copies itself
+# elsewhere and returns at once.
+gone() {
+    for _ in $(seq 60); do
+        [ -e "$1" ] || return 0
+        sleep 0.5
+    done
+    return 1
+}
+
+# uninstall <folder> <start-menu folder> <options...>
 uninstall() {
     local folder=$1 entries=$2
     shift 2
     wine "$folder/Uninstall.exe" /S "$@"
-    for _ in $(seq 60); do
-        [ -e "$folder/fileutility.exe" ] || [ -e "$entries" ] || break
-        sleep 0.5
-    done
-    for f in "$folder/fileutility.exe" "$folder/Uninstall.exe" "$folder/guide" "$folder/images" "$entries"; do
-        [ ! -e "$f" ] || fail "not uninstalled: $f"
+    for f in "$entries" "$folder/Uninstall.exe" "$folder/fileutility.exe" "$folder/guide" "$folder/images"; do
+        gone "$f" || fail "not uninstalled: $f"
     done
 }
 
@@ -119,5 +124,5 @@ windows="C:\\users\\$(basename "$user_dir")\\AppData\\Local\\Programs\\$name"
 rm -rf "$folder" "$entries"
 install "$folder" "$windows" "$entries" "$windows" /CurrentUser
 uninstall "$folder" "$entries" /CurrentUser
-[ ! -e "$folder" ] || fail "not uninstalled: $folder"
+gone "$folder" || fail "not uninstalled: $folder"
 echo "uninstalled for the current user: the installation folder and the Start-menu folder are gone"
