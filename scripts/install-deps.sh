@@ -6,15 +6,16 @@
 set -euo pipefail
 
 # qt6-svg-dev draws the icon's sizes from its SVG while building; the program
-# itself does not read SVG.
+# itself does not read SVG. cmark makes the user guide's HTML from its Markdown.
 run_packages=(
-    cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-ipafont-gothic qt6-translations-l10n
+    cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-ipafont-gothic qt6-translations-l10n cmark
 )
 test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang clang-tidy libclang-rt-14-dev
     strace util-linux dos2unix xvfb xauth desktop-file-utils libx11-dev
     g++-mingw-w64-x86-64-posix googletest wine wine64 fonts-wine locales nsis
+    lintian appstream
 )
 
 packages=("${run_packages[@]}")

@@ -2,9 +2,14 @@
 # Builds the Windows installer and the zip of the program with one command,
 #   bash scripts/windows-package.sh
 # into build-windows/ (fileutility-<version>-win64.exe and .zip), then checks
-# the installer under Wine: a silent install (/S) puts fileutility.exe, its
-# uninstaller and the Start-menu entry ファイルユーティリティ in place, and a
-# silent uninstall removes them again. Needs scripts/install-deps.sh (nsis).
+# the installer under Wine, silently: an install for all users with the folder
+# of zeldefs8.env given puts the program, the guide, the uninstaller and the
+# Start-menu entries in place, the program's entry starting it in that folder;
+# installing again replaces it in place and keeps that folder; the uninstaller
+# removes what was installed and leaves zeldefs8.env and a data folder; an
+# install for the current user alone goes to the user's programs folder and
+# starts the program in the installation folder. Needs scripts/install-deps.sh
+# (nsis).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,53 +22,107 @@ cmake --build "$build"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 installer="$PWD/$build/fileutility-$version-win64.exe"
 zip="$build/fileutility-$version-win64.zip"
-[ "$(unzip -Z1 "$zip")" = "fileutility-$version-win64/fileutility.exe" ] ||
-    { echo "the zip holds more or less than fileutility.exe"; exit 1; }
+# The program alone (no DLL beside it) and the guide with its screenshots.
+unzip -Z1 "$zip" | grep -v '/$' | sed "s|^fileutility-$version-win64/||" | sort >"$build/zip-contents"
+if ! grep -v '^images/[a-z0-9-]*\.png$' "$build/zip-contents" |
+    diff - <(printf '%s\n' fileutility.exe guide/index.html) ||
+    ! grep -q '^images/' "$build/zip-contents"; then
+    echo "the zip holds more or less than fileutility.exe and the guide"; exit 1
+fi
 
 . scripts/wine-prefix.sh
 start_wine_prefix "$PWD/$build/wine-prefix" null
 
 name=ファイルユーティリティ
-folder="$WINEPREFIX/drive_c/Program Files/$name"
-entries="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/$name"
-installed=("$folder/fileutility.exe" "$folder/Uninstall.exe" "$entries/$name.lnk")
+guide=ファイルユーティリティの使い方
+c="$WINEPREFIX/drive_c"
+user_dir=$(ls -d "$c/users/"* | grep -v -e /Public -e /public | head -n1)
 
 # The bytes of a file or a text (in the given character set) as hexadecimal.
 hex_of_file() { od -An -tx1 -v "$1" | tr -d ' \n'; }
 hex_of_text() { printf '%s' "$2" | iconv -t "$1" | od -An -tx1 -v | tr -d ' \n'; }
 
-# Returns 0 when the shortcut starts the installed program in the installation
-# folder. A .lnk holds the program's path in the code page (932 in this
-# locale), ended by a NUL, and the working folder as UTF-16 after its length
-# in 16-bit units (Wine counts the closing NUL, Windows does not): with the
-# length, the installation folder inside the program's path does not count.
-starts_program_in_installation_folder() {
-    local folder="C:\\Program Files\\$name" bytes program working units
+# Returns 0 when the shortcut starts the program (a Windows path) in the
+# working folder (another). A .lnk holds the program's path in the code page
+# (932 in this locale), ended by a NUL, and the working folder as UTF-16 after
+# its length in 16-bit units (Wine counts the closing NUL, Windows does not):
+# with the length, a folder inside the program's path does not count.
+starts_program_in() {
+    local bytes program working units
     bytes=$(hex_of_file "$1")
-    program=$(hex_of_text CP932 "$folder\\fileutility.exe")00
-    working=$(hex_of_text UTF-16LE "$folder")
+    program=$(hex_of_text CP932 "$2")00
+    working=$(hex_of_text UTF-16LE "$3")
     units=$((${#working} / 4))
     [[ $bytes == *"$program"* ]] &&
         [[ $bytes =~ ($(printf '%02x00|%02x00' "$units" $((units + 1))))$working ]]
 }
 
-# Leftovers of an earlier run that stopped halfway would pass for this one's.
-rm -rf "$folder" "$entries"
-wine "$installer" /S
-for f in "${installed[@]}"; do
-    [ -f "$f" ] || { echo "not installed: $f"; exit 1; }
-done
-starts_program_in_installation_folder "$entries/$name.lnk" ||
-    { echo "the Start-menu entry does not start fileutility.exe in its folder"; exit 1; }
-echo "installed: ${installed[*]}"
+fail() { echo "$*"; exit 1; }
 
-# The uninstaller copies itself elsewhere and returns at once: wait for it.
-wine "$folder/Uninstall.exe" /S
-for _ in $(seq 60); do
-    [ -e "$folder" ] || [ -e "$entries" ] || break
-    sleep 0.5
+# install <folder> <windows folder> <start-menu folder> <windows env folder> <options...>
+# Installs silently and checks the files and the entries.
+install() {
+    local folder=$1 windows=$2 entries=$3 envdir=$4
+    shift 4
+    wine "$installer" /S "$@"
+    for f in "$folder/fileutility.exe" "$folder/Uninstall.exe" "$folder/guide/index.html" \
+        "$folder/images/main-dialog-windows.png" "$entries/$name.lnk" "$entries/$guide.lnk" \
+        "$entries/Uninstall.lnk"; do
+        [ -f "$f" ] || fail "not installed: $f"
+    done
+    starts_program_in "$entries/$name.lnk" "$windows\\fileutility.exe" "$envdir" ||
+        fail "the Start-menu entry does not start $windows\\fileutility.exe in $envdir"
+    echo "installed ($*): $folder, entries in $entries, the program starting in $envdir"
+}
+
+# Returns 0 once the path is gone, within 30 s: the uninstaller copies itself
+# elsewhere and returns at once.
+gone() {
+    for _ in $(seq 60); do
+        [ -e "$1" ] || return 0
+        sleep 0.5
+    done
+    return 1
+}
+
+# uninstall <folder> <start-menu folder> <options...>
+uninstall() {
+    local folder=$1 entries=$2
+    shift 2
+    wine "$folder/Uninstall.exe" /S "$@"
+    for f in "$entries" "$folder/Uninstall.exe" "$folder/fileutility.exe" "$folder/guide" "$folder/images"; do
+        gone "$f" || fail "not uninstalled: $f"
+    done
+}
+
+# For all users, with the folder of zeldefs8.env given.
+folder="$c/Program Files/$name"
+entries="$c/ProgramData/Microsoft/Windows/Start Menu/Programs/$name"
+envdir="$c/ZEL"
+# Leftovers of an earlier run that stopped halfway would pass for this one's.
+rm -rf "$folder" "$entries" "$envdir"
+mkdir -p "$envdir"
+install "$folder" "C:\\Program Files\\$name" "$entries" 'C:\ZEL' /AllUsers '/ENVDIR=C:\ZEL'
+# Again, as an upgrade does: in place, the folder of zeldefs8.env kept.
+install "$folder" "C:\\Program Files\\$name" "$entries" 'C:\ZEL' /AllUsers
+# The family's files, in the installation folder and in the data folder.
+printf '[PATH]=C:\\ZEL\\DATA\\\r\n' >"$folder/zeldefs8.env"
+cp "$folder/zeldefs8.env" "$envdir/zeldefs8.env"
+mkdir -p "$folder/DATA" && printf 'base\r\n' >"$folder/DATA/ZELBAS00.DAT"
+uninstall "$folder" "$entries" /AllUsers
+for f in "$folder/zeldefs8.env" "$folder/DATA/ZELBAS00.DAT" "$envdir/zeldefs8.env"; do
+    [ -f "$f" ] || fail "the uninstaller removed $f"
 done
-for f in "$folder" "$entries"; do
-    [ ! -e "$f" ] || { echo "not uninstalled: $f"; exit 1; }
-done
-echo "uninstalled: the installation folder and the Start-menu folder are gone"
+echo "uninstalled: the program, the guide and the entries are gone; zeldefs8.env and the data folder stay"
+rm -rf "$folder" "$envdir"
+
+# For the current user alone: no administrator rights, the user's programs
+# folder, the program starting in the installation folder.
+folder="$user_dir/AppData/Local/Programs/$name"
+entries="$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/$name"
+windows="C:\\users\\$(basename "$user_dir")\\AppData\\Local\\Programs\\$name"
+rm -rf "$folder" "$entries"
+install "$folder" "$windows" "$entries" "$windows" /CurrentUser
+uninstall "$folder" "$entries" /CurrentUser
+gone "$folder" || fail "not uninstalled: $folder"
+echo "uninstalled for the current user: the installation folder and the Start-menu folder are gone"

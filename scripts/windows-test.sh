@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 
 build=build-windows
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFU_WERROR=ON
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFU_WERROR=ON -DFU_BUILD_TESTS=ON
 cmake --build "$build"
 
 # The same environment as the tests' emulator (see CMakeLists.txt): a prefix

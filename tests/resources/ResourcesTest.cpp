@@ -65,6 +65,8 @@ TEST(Resources, VersionInformationNamesTheProductInJapanese) {
     EXPECT_EQ(VersionString(info, L"ProductName"), L"ファイルユーティリティ");
     EXPECT_EQ(VersionString(info, L"FileDescription"), L"ファイルユーティリティ");
     EXPECT_EQ(VersionString(info, L"ProductVersion"), L"" FU_VERSION_TEXT);
+    EXPECT_EQ(VersionString(info, L"LegalCopyright"),
+              L"Copyright (C) 2026 ファイルユーティリティ開発チーム (MIT License)");
 }
 
 // The icon group lists every size Windows asks for from 100 % to 200 %
