@@ -24,8 +24,9 @@
 
 enum OperationKind : int { KIND_NEW = 0, KIND_CARRY_OVER = 1, KIND_BACKUP = 2 };
 
-// Longest folder text + file name the engine accepts, in bytes. Longer paths
-// are refused, never cut.
+// Longest folder text + file name the engine accepts, in bytes as the family
+// counts them (code page 932 on Windows; see FileSystem::PathBytes). Longer
+// paths are refused, never cut.
 inline constexpr std::size_t kMaxPathBytes = 256;
 
 // Longest title, in bytes, that ReadTitle hands out and the dialog carries.

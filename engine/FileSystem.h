@@ -222,6 +222,12 @@ class FileSystem {
     // when an entry of that name exists).
     [[nodiscard]] virtual int MakeFolder(const std::string& path) = 0;
 
+    // The length of path as the family's programs count it against
+    // kMaxPathBytes: its bytes on Linux (what the file system gets); on
+    // Windows its bytes in code page 932, a character that code page cannot
+    // hold counting as Windows' own conversion makes it.
+    virtual std::size_t PathBytes(std::string_view path) const = 0;
+
     // A folder text as the family's own files write it (the system's code
     // page: 932 on Windows) turned into the engine's folder text: unchanged on
     // POSIX, UTF-8 on Windows (bytes that are not code page 932 give an empty

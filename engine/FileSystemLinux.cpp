@@ -127,6 +127,7 @@ class LinuxFileSystem final : public FileSystem {
     void RemoveFile(const std::string& path) override;
     int ListFolder(const std::string& directory, std::vector<std::string>& names) override;
     int MakeFolder(const std::string& path) override;
+    std::size_t PathBytes(std::string_view path) const override;
     std::string FolderTextFromFamilyText(std::string_view text) const override;
 };
 
@@ -368,6 +369,10 @@ int LinuxFileSystem::ListFolder(const std::string& directory, std::vector<std::s
 
 int LinuxFileSystem::MakeFolder(const std::string& path) {
     return ::mkdir(path.c_str(), 0777) == 0 ? 0 : errno;
+}
+
+std::size_t LinuxFileSystem::PathBytes(std::string_view path) const {
+    return path.size();
 }
 
 std::string LinuxFileSystem::FolderTextFromFamilyText(std::string_view text) const {

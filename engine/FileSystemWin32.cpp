@@ -150,6 +150,7 @@ class Win32FileSystem final : public FileSystem {
     void RemoveFile(const std::string& path) override;
     int ListFolder(const std::string& directory, std::vector<std::string>& names) override;
     int MakeFolder(const std::string& path) override;
+    std::size_t PathBytes(std::string_view path) const override;
     std::string FolderTextFromFamilyText(std::string_view text) const override;
 };
 
@@ -368,6 +369,17 @@ int Win32FileSystem::MakeFolder(const std::string& path) {
         return ENOENT;
     }
     return ::CreateDirectoryW(wide->c_str(), nullptr) ? 0 : LastErrno();
+}
+
+std::size_t Win32FileSystem::PathBytes(std::string_view path) const {
+    constexpr UINT kShiftJis = 932;
+    const std::optional<std::wstring> wide = WidenExactly(path);
+    if (!wide || wide->empty()) {
+        return path.size();
+    }
+    const int size = ::WideCharToMultiByte(
+        kShiftJis, 0, wide->data(), static_cast<int>(wide->size()), nullptr, 0, nullptr, nullptr);
+    return size > 0 ? static_cast<std::size_t>(size) : path.size();
 }
 
 std::string Win32FileSystem::FolderTextFromFamilyText(std::string_view text) const {

@@ -72,6 +72,7 @@ class FileSystemWrapper : public FileSystem {
         return target_.ListFolder(directory, names);
     }
     int MakeFolder(const std::string& path) override { return target_.MakeFolder(path); }
+    std::size_t PathBytes(std::string_view path) const override { return target_.PathBytes(path); }
     std::string FolderTextFromFamilyText(std::string_view text) const override {
         return target_.FolderTextFromFamilyText(text);
     }

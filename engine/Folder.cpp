@@ -13,7 +13,7 @@ Folder::Folder(FileSystem& fs, std::string_view text) : fs_(fs), text_(text) {
 }
 
 std::optional<Folder::Location> Folder::Locate(std::string_view name, bool asStored) {
-    if (text_.size() + name.size() > kMaxPathBytes) {
+    if (fs_.PathBytes(text_ + std::string(name)) > kMaxPathBytes) {
         return std::nullopt;
     }
     Location location{std::string(name), text_ + std::string(name), false};

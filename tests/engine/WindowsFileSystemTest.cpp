@@ -258,6 +258,41 @@ TEST_F(WindowsFileSystemTest, AShiftJisEnvironmentFileNamesAJapaneseFolder) {
     EXPECT_EQ(title, "\x97\xDF\x98\x61\x82\x57\x94\x4E") << "titles stay Shift-JIS bytes";
 }
 
+// The path limit counts code page 932 bytes, as the family's programs do: a
+// Japanese folder within 256 of them holds files although its UTF-8 text is
+// longer; one byte more is refused. (Folders of at most 40 characters: the
+// Linux file system under Wine takes 255 UTF-8 bytes a name.)
+TEST_F(WindowsFileSystemTest, ThePathLimitCountsCodePage932Bytes) {
+    const std::string name = "ZELCODB0.DAT";
+    const std::string& prefix = dst_.text();
+    ASSERT_TRUE(std::all_of(prefix.begin(), prefix.end(),
+                            [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
+    std::size_t budget = kMaxPathBytes - prefix.size() - name.size();
+    std::string folder;
+    // Folders of あ (two bytes each) and their "/", leaving two or three bytes
+    // for a last folder of "x".
+    while (budget >= 5) {
+        const std::size_t characters = std::min<std::size_t>(40, (budget - 3) / 2);
+        std::string part;
+        for (std::size_t i = 0; i < characters; ++i) {
+            part += "\xE3\x81\x82";  // あ: two bytes in code page 932, three in UTF-8
+        }
+        folder += part + "/";
+        budget -= 2 * characters + 1;
+        dst_.MakeFolder(folder);
+    }
+    folder += std::string(budget - 1, 'x') + "/";
+    dst_.MakeFolder(folder);
+    const std::string fits = prefix + folder;
+    const std::string over = dst_.MakeFolder(folder + "y");
+    src_.Write(name, "data\n");
+    ASSERT_EQ(fits.size() + name.size() > kMaxPathBytes, true) << "the UTF-8 text alone is over";
+    EXPECT_EQ(CopyDataFile(name, src_.text(), fits), 1);
+    EXPECT_EQ(dst_.Read(folder + name), "data\r\n");
+    EXPECT_EQ(CopyDataFile(name, src_.text(), over), 0);
+    EXPECT_FALSE(dst_.Exists(folder + "y/" + name));
+}
+
 // A Win32 call that fails is a failure with the nearest errno, never taken
 // for the end of a listing or for a complete write.
 TEST_F(WindowsFileSystemTest, AFailingSystemCallIsReportedWithItsMeaning) {
