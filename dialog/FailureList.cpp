@@ -29,6 +29,8 @@ std::string DescribeFileStatus(FileStatus status) {
             return "ディスクの空き容量が足りません";
         case FileStatus::kFolderUnreadable:
             return "フォルダの内容を読み込めません";
+        case FileStatus::kStopped:
+            return "中止しました";
     }
     return "不明なエラーです";
 }
