@@ -17,8 +17,9 @@ cmake --build "$build"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 installer="$PWD/$build/fileutility-$version-win64.exe"
 zip="$build/fileutility-$version-win64.zip"
-[ "$(unzip -Z1 "$zip")" = "fileutility-$version-win64/fileutility.exe" ] ||
-    { echo "the zip holds more or less than fileutility.exe"; exit 1; }
+[ "$(unzip -Z1 "$zip" | sort | tr '\n' ' ')" = \
+    "fileutility-$version-win64/fileutility-cli.exe fileutility-$version-win64/fileutility.exe " ] ||
+    { echo "the zip holds more or less than fileutility.exe and fileutility-cli.exe"; exit 1; }
 
 . scripts/wine-prefix.sh
 start_wine_prefix "$PWD/$build/wine-prefix" null
@@ -26,7 +27,7 @@ start_wine_prefix "$PWD/$build/wine-prefix" null
 name=ファイルユーティリティ
 folder="$WINEPREFIX/drive_c/Program Files/$name"
 entries="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/$name"
-installed=("$folder/fileutility.exe" "$folder/Uninstall.exe" "$entries/$name.lnk")
+installed=("$folder/fileutility.exe" "$folder/fileutility-cli.exe" "$folder/Uninstall.exe" "$entries/$name.lnk")
 
 # The bytes of a file or a text (in the given character set) as hexadecimal.
 hex_of_file() { od -An -tx1 -v "$1" | tr -d ' \n'; }
