@@ -1,8 +1,9 @@
-#include <shellapi.h>
-
 #include "engine/WideText.h"
 #include "platform/Console.h"
 #include "platform/win32/Win32Api.h"
+
+// After <windows.h>, which it needs.
+#include <shellapi.h>
 
 namespace {
 
