@@ -10,8 +10,3 @@ class CDialog;
 // engine's folder text, or is empty when the chosen item has no file-system
 // path) and 2 when the user cancelled (path untouched).
 int BrowseForFolder(const CDialog* owner, const std::string& prompt, std::string& path);
-
-// Returns path ending with a folder separator (the system's own is added
-// unless it already ends with one); the empty path stays empty (an item without a file-system
-// path is no folder text).
-std::string WithTrailingSeparator(std::string path);

@@ -3,30 +3,12 @@
 // went. The dialog stays open for the next request.
 #include <string>
 
-#include "dialog/BrowseForFolder.h"
 #include "dialog/CheckFolders.h"
 #include "dialog/DialogMessages.h"
 #include "dialog/FailureList.h"
 #include "dialog/FileUtilityDlg.h"
+#include "dialog/RequestChecks.h"
 #include "engine/DataFolder.h"
-#include "platform/TextEncoding.h"
-
-namespace {
-
-std::string CompletionText(int kind) {
-    switch (kind) {
-        case KIND_NEW:
-            return "新規作成が終了しました。";
-        case KIND_CARRY_OVER:
-            return "次年度繰り越しが終了しました。";
-        case KIND_BACKUP:
-            return "バックアップが終了しました。";
-        default:
-            return {};
-    }
-}
-
-}  // namespace
 
 void CFileUtilityDlg::OnExecute() {
     if (!Confirm(this, "ファイルを作成してもよろしいですか。")) {
@@ -36,11 +18,11 @@ void CFileUtilityDlg::OnExecute() {
         return;  // the read-back has shown why
     }
     if (m_strSrcDir.empty()) {
-        Notify(this, "コピー元のディレクトリを正しく設定して下さい。");
+        Notify(this, std::string(kSourceMissing));
         return;
     }
     if (m_strDstDir.empty()) {
-        Notify(this, "コピー先のディレクトリを正しく設定して下さい。");
+        Notify(this, std::string(kDestinationMissing));
         return;
     }
     const std::string source = SourceBytes();
@@ -54,8 +36,7 @@ void CFileUtilityDlg::OnExecute() {
     }
     const std::optional<std::string> title = TitleBytes();
     if (!title) {
-        Notify(this, "コピー先のタイトルに使用できない文字「" + FirstUnencodable(m_strDstTitle) +
-                         "」があります。\n別の文字に置き換えて下さい。");
+        Notify(this, TitleRefusal(m_strDstTitle));
         return;
     }
     if (!m_strNewDir.empty() && !CreateNewDir(destination)) {
@@ -67,17 +48,11 @@ void CFileUtilityDlg::OnExecute() {
 }
 
 bool CFileUtilityDlg::CheckNewDirName() {
-    bool ok = true;
-    // Separators are ASCII, which no byte of a longer UTF-8 character is.
-    for (const char ch : m_strNewDir) {
-        if (ch == '/' || ch == '\\') {
-            Notify(this, std::string("新規に作成できるディレクトリは１階層までです。\n"
-                                     "新規ディレクトリ名に'") +
-                             ch + "'は使用できません。");
-            ok = false;
-        }
+    const std::vector<std::string> refusals = NewDirNameRefusals(m_strNewDir);
+    for (const std::string& refusal : refusals) {
+        Notify(this, refusal);
     }
-    return ok;
+    return refusals.empty();
 }
 
 bool CFileUtilityDlg::CreateNewDir(std::string& destination) {
@@ -89,8 +64,7 @@ bool CFileUtilityDlg::CreateNewDir(std::string& destination) {
     if (CreateFolder(destination, &error) == 1) {
         return true;
     }
-    Notify(this, "新規ディレクトリを作成できませんでした。\n" + DecodePath(destination) + "\n" +
-                     DescribeFolderError(error));
+    Notify(this, NewDirFailure(destination, error));
     return false;
 }
 

@@ -31,17 +31,19 @@ std::string DescribeFileStatus(FileStatus status) {
             return "ディスクの空き容量が足りません";
         case FileStatus::kFolderUnreadable:
             return "フォルダの内容を読み込めません";
+        case FileStatus::kStopped:
+            return "中止しました";
     }
     return "不明なエラーです";
 }
 
-std::string DescribeFailures(const OperationReport& report) {
+std::string DescribeFailures(const OperationReport& report, std::size_t maxListed) {
     const std::vector<FileResult> failures = report.Failures();
     if (failures.empty()) {
         return {};
     }
     std::string text = "次のファイルは作成できませんでした。";
-    const std::size_t listed = std::min(failures.size(), std::size_t{kMaxListedFailures});
+    const std::size_t listed = std::min(failures.size(), maxListed);
     for (std::size_t i = 0; i < listed; ++i) {
         text += "\n" + DecodePath(failures[i].name) + "：" + DescribeFileStatus(failures[i].status);
     }

@@ -11,9 +11,9 @@ inline constexpr int kMaxListedFailures = 10;
 
 // Returns the paragraph that lists report's real failures (absent optional
 // files are no failures): each file's name and a short reason, at most
-// kMaxListedFailures, then how many more. Returns the empty text when there
-// are none.
-std::string DescribeFailures(const OperationReport& report);
+// maxListed, then how many more. Returns the empty text when there are none.
+std::string DescribeFailures(const OperationReport& report,
+                             std::size_t maxListed = kMaxListedFailures);
 
 // Returns a short reason for status, for a user.
 std::string DescribeFileStatus(FileStatus status);

@@ -4,6 +4,7 @@
 #include "dialog/AboutDlg.h"
 #include "dialog/BrowseForFolder.h"
 #include "dialog/MinimizedIcon.h"
+#include "dialog/RequestChecks.h"
 #include "platform/Prompts.h"
 #include "platform/TextEncoding.h"
 #include "res/DialogTemplates.h"

@@ -115,6 +115,7 @@ enum class FileStatus : int {
     kFolderUnreadable,  // the folder could not be listed, so whether the file is
                         // there is unknown (a pattern's row: its matches may be
                         // incomplete)
+    kStopped,           // not copied: the caller asked the operation to stop
 };
 
 // True for the statuses that are real failures (not the skips above them).

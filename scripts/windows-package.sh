@@ -25,9 +25,9 @@ zip="$build/fileutility-$version-win64.zip"
 # The program alone (no DLL beside it) and the guide with its screenshots.
 unzip -Z1 "$zip" | grep -v '/$' | sed "s|^fileutility-$version-win64/||" | sort >"$build/zip-contents"
 if ! grep -v '^images/[a-z0-9-]*\.png$' "$build/zip-contents" |
-    diff - <(printf '%s\n' fileutility.exe guide/index.html) ||
+    diff - <(printf '%s\n' fileutility-cli.exe fileutility.exe guide/index.html) ||
     ! grep -q '^images/' "$build/zip-contents"; then
-    echo "the zip holds more or less than fileutility.exe and the guide"; exit 1
+    echo "the zip holds more or less than the two programs and the guide"; exit 1
 fi
 
 . scripts/wine-prefix.sh
@@ -65,7 +65,7 @@ install() {
     local folder=$1 windows=$2 entries=$3 envdir=$4
     shift 4
     wine "$installer" /S "$@"
-    for f in "$folder/fileutility.exe" "$folder/Uninstall.exe" "$folder/guide/index.html" \
+    for f in "$folder/fileutility.exe" "$folder/fileutility-cli.exe" "$folder/Uninstall.exe" "$folder/guide/index.html" \
         "$folder/images/main-dialog-windows.png" "$entries/$name.lnk" "$entries/$guide.lnk" \
         "$entries/Uninstall.lnk"; do
         [ -f "$f" ] || fail "not installed: $f"
@@ -90,7 +90,7 @@ uninstall() {
     local folder=$1 entries=$2
     shift 2
     wine "$folder/Uninstall.exe" /S "$@"
-    for f in "$entries" "$folder/Uninstall.exe" "$folder/fileutility.exe" "$folder/guide" "$folder/images"; do
+    for f in "$entries" "$folder/Uninstall.exe" "$folder/fileutility.exe" "$folder/fileutility-cli.exe" "$folder/guide" "$folder/images"; do
         gone "$f" || fail "not uninstalled: $f"
     done
 }

@@ -26,6 +26,8 @@ const char* StatusName(FileStatus status) {
             return "kDiskFull";
         case FileStatus::kFolderUnreadable:
             return "kFolderUnreadable";
+        case FileStatus::kStopped:
+            return "kStopped";
     }
     return "unknown";
 }

@@ -68,6 +68,7 @@ entry_value() {
 
 program="$prefix/bin/fileutility"
 [ -f "$program" ] && [ -x "$program" ] || fail "not installed: bin/fileutility"
+[ -x "$program-cli" ] || fail "not installed: bin/fileutility-cli"
 
 entry="$prefix/share/applications/fileutility.desktop"
 if [ ! -f "$entry" ]; then
