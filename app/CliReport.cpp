@@ -25,6 +25,8 @@ const char* ResultName(FileStatus status) {
             return "create-failed";
         case FileStatus::kReadOnly:
             return "read-only";
+        case FileStatus::kNameClash:
+            return "name-clash";
         case FileStatus::kWriteFailed:
             return "write-failed";
         case FileStatus::kDiskFull:
