@@ -24,7 +24,7 @@ std::string DescribeFileStatus(FileStatus status) {
         case FileStatus::kReadOnly:
             return "読み取り専用です";
         case FileStatus::kNameClash:
-            return "先にコピーしたファイルと同じ名前です";
+            return "名前が別のファイルと重なります";
         case FileStatus::kWriteFailed:
             return "書き込みに失敗しました";
         case FileStatus::kDiskFull:

@@ -108,8 +108,8 @@ enum class FileStatus : int {
     kSourceUnreadable,  // the source could not be opened or read
     kCreateFailed,      // the destination file could not be created
     kReadOnly,          // the destination file is marked read-only: kept as it is
-    kNameClash,         // the destination file is one this operation wrote for another
-                        // source name (a file system that folds more than A to Z)
+    kNameClash,         // the name reaches a destination file of another name, which is
+                        // kept (a file system that folds more than A to Z: 成績Ａ, 成績ａ)
     kWriteFailed,       // a write, flush, close or the final rename failed
     kDiskFull,          // the destination ran out of space
     kFolderUnreadable,  // the folder could not be listed, so whether the file is

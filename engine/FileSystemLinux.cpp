@@ -304,10 +304,16 @@ int LinuxFileSystem::FlushVolumeOf(const std::string& directory) {
     if (!folder.valid() || ::syncfs(Fd(folder)) != 0) {
         return errno;
     }
-    // The folder's new entries, which syncfs does not reach there either.
-    if (IsOnFuse(Fd(folder)) && ::fsync(Fd(folder)) != 0) {
+    if (!IsOnFuse(Fd(folder))) {
+        return 0;
+    }
+    // The folder's new entries, which syncfs does not reach there either;
+    // then what the FUSE server has written to its device or image, which
+    // some servers (fusefat) never flush themselves.
+    if (::fsync(Fd(folder)) != 0) {
         return errno;
     }
+    ::sync();
     return 0;
 }
 

@@ -71,6 +71,10 @@ FileResult TransferFile(Folder& src, std::string_view srcName, Folder& dst,
     if (!to->exists && to->listingError != 0) {
         return Result(FileStatus::kFolderUnreadable, to->listingError);
     }
+    // Writing through the name would replace a file of another name.
+    if (to->storedOtherwise) {
+        return Result(FileStatus::kNameClash, EEXIST);
+    }
     // A complete listing without the name leaves nothing to ask the system.
     FileSystem& fs = dst.fileSystem();
     FileFacts target;

@@ -30,8 +30,9 @@ using TextTransform = std::function<int(TextReader&, TextWriter&)>;
 // Carries src's srcName to dst's dstName. Returns a result whose name is left
 // empty for the caller: kCopied on success; kAbsent or kNotRegular when
 // there is no regular source file; kPathTooLong, kSameFile, kSourceUnreadable,
-// kReadOnly, kNameClash (the destination is a file this operation wrote for
-// another source name), kCreateFailed, kWriteFailed, kDiskFull or kFolderUnreadable (a name not
+// kReadOnly, kNameClash (the name reaches a destination file of another name,
+// one this operation wrote for another source name or one already there),
+// kCreateFailed, kWriteFailed, kDiskFull or kFolderUnreadable (a name not
 // found in a folder whose listing failed) with the errno on failure, the
 // destination then untouched.
 FileResult TransferFile(Folder& src, std::string_view srcName, Folder& dst,

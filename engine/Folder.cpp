@@ -32,6 +32,8 @@ std::optional<Folder::Location> Folder::Locate(std::string_view name, bool asSto
         location.exists = true;
     } else if (!location.exists) {
         location.listingError = Listing().error();
+    } else {
+        location.storedOtherwise = Listing().error() == 0;
     }
     return location;
 }

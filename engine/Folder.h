@@ -29,6 +29,11 @@ class Folder {
         bool exists;           // an entry of that name exists (of any type)
         int listingError = 0;  // when !exists: the errno of the failed listing
                                // that left its presence unknown, else 0
+        // With asStored: the file system answers for the name, but no entry is
+        // spelt so, not even in other A to Z case: it folds more (exFAT,
+        // FAT: 成績Ａ and 成績ａ) and the name reaches an entry stored under
+        // another name.
+        bool storedOtherwise = false;
     };
 
     // Resolves name. Returns nullopt when folder text + name exceeds

@@ -475,7 +475,7 @@ TEST(FailureList, EachFailureIsListedWithItsReason) {
         {FileStatus::kSourceUnreadable, "コピー元を読み込めません"},
         {FileStatus::kCreateFailed, "作成できません"},
         {FileStatus::kReadOnly, "読み取り専用です"},
-        {FileStatus::kNameClash, "先にコピーしたファイルと同じ名前です"},
+        {FileStatus::kNameClash, "名前が別のファイルと重なります"},
         {FileStatus::kWriteFailed, "書き込みに失敗しました"},
         {FileStatus::kDiskFull, "ディスクの空き容量が足りません"},
         {FileStatus::kFolderUnreadable, "フォルダの内容を読み込めません"},

@@ -131,6 +131,25 @@ TEST_F(PosixFileTest, ANewFileReplacesADanglingLinkButNoFileThatAppeared) {
     EXPECT_EQ(dst_.Names(), (std::vector<std::string>{"ZELCODB0.DAT", "ZELLESB0.DAT"}));
 }
 
+// Root's backup into a user's folder leaves each replaced file the user's, so
+// that the user's next backup can replace it again.
+TEST_F(PosixFileTest, AReplacementKeepsTheOwnerAndGroup) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only root may give a file to another user";
+    }
+    constexpr uid_t kUser = 65534;
+    src_.Write("ZELCODB0.DAT", "new\n");
+    dst_.Write("ZELCODB0.DAT", "old\r\n");
+    const std::string target = dst_.text() + "ZELCODB0.DAT";
+    ASSERT_EQ(::chown(target.c_str(), kUser, kUser), 0);
+    EXPECT_EQ(Copy("ZELCODB0.DAT"), 1);
+    struct stat info {};
+    ASSERT_EQ(::stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, kUser);
+    EXPECT_EQ(info.st_gid, kUser);
+    EXPECT_EQ(dst_.Read("ZELCODB0.DAT"), "new\r\n");
+}
+
 TEST_F(PosixFileTest, AFifoAtTheDestinationIsLeftAlone) {
     src_.Write("ZELCODB0.DAT", "data\n");
     ASSERT_EQ(::mkfifo((dst_.text() + "zelcodb0.dat").c_str(), 0644), 0);

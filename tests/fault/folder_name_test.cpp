@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "CaseName.h"
+#include "Medium.h"
 #include "Mount.h"
 #include "ReportRows.h"
 #include "SampleText.h"
@@ -67,31 +68,45 @@ class FolderNames : public ::testing::Test {
     Scratch scratch_;
     std::string src_;
     std::optional<Mount> bind_;
+    std::optional<Medium> route_;
 };
 
 // One folder written another way: IsSameFolder must see through it (the
 // dialog refuses the operation on that), and where the form is a folder text
 // the engine takes (ending in "/"), an operation onto it must refuse every
 // file as the same file and write nothing.
+// How the second name reaches root/src: a path, a bind mount (same
+// identity), or a route that gives it another identity: a bindfs mirror, an
+// overlay whose upper folder is src.
+enum class Route { kPath, kBindMount, kMirror, kOverlay };
+
 struct SameFolderCase {
     const char* name;
     std::string (*form)(const std::string& root);  // the second name of root/src
     bool folderText;                               // ends in "/": files are reached as form + name
-    bool bindMount;
+    Route route;
 };
 
 class SameFolder : public FolderNames, public ::testing::WithParamInterface<SameFolderCase> {};
 
 TEST_P(SameFolder, IsRecognisedAndRefusedBeforeAnyWrite) {
     const SameFolderCase& c = GetParam();
-    if (c.bindMount) {
+    if (c.route == Route::kBindMount) {
         bind_.emplace(Mount::Bind(src_, scratch_.Folder("bind")));
         if (!bind_->Ok()) {
             GTEST_SKIP() << bind_->Error();
         }
+    } else if (c.route == Route::kMirror) {
+        route_.emplace(Medium::Mirror(src_, scratch_.Folder("mirror")));
+    } else if (c.route == Route::kOverlay) {
+        route_.emplace(Medium::Overlay(scratch_.Folder("lower"), src_, scratch_.Folder("work"),
+                                       scratch_.Folder("merged")));
+    }
+    if (route_ && !route_->Ok()) {
+        GTEST_SKIP() << route_->Error();
     }
     const std::string other = c.form(scratch_.Path());
-    if (!c.bindMount) {
+    if (c.route == Route::kPath) {
         scratch_.Folder("dst");
         ASSERT_EQ(symlink((scratch_.Path() + "/src").c_str(), (scratch_.Path() + "/link").c_str()),
                   0);
@@ -116,18 +131,23 @@ INSTANTIATE_TEST_SUITE_P(
     FolderName, SameFolder,
     ::testing::Values(
         SameFolderCase{"NoTrailingSlash", [](const std::string& r) { return r + "/src"; }, false,
-                       false},
+                       Route::kPath},
         SameFolderCase{"DotFolder", [](const std::string& r) { return r + "/src/."; }, false,
-                       false},
+                       Route::kPath},
         SameFolderCase{"DotFolderSlash", [](const std::string& r) { return r + "/src/./"; }, true,
-                       false},
+                       Route::kPath},
         SameFolderCase{"DoubleSlash", [](const std::string& r) { return r + "/src//"; }, true,
-                       false},
+                       Route::kPath},
         SameFolderCase{"DotDot", [](const std::string& r) { return r + "/dst/../src/"; }, true,
-                       false},
+                       Route::kPath},
         SameFolderCase{"SymbolicLink", [](const std::string& r) { return r + "/link/"; }, true,
-                       false},
-        SameFolderCase{"BindMount", [](const std::string& r) { return r + "/bind/"; }, true, true}),
+                       Route::kPath},
+        SameFolderCase{"BindMount", [](const std::string& r) { return r + "/bind/"; }, true,
+                       Route::kBindMount},
+        SameFolderCase{"BindfsMirror", [](const std::string& r) { return r + "/mirror/"; }, true,
+                       Route::kMirror},
+        SameFolderCase{"OverlayOfTheFolder", [](const std::string& r) { return r + "/merged/"; },
+                       true, Route::kOverlay}),
     CaseName());
 
 TEST_F(FolderNames, DifferentOrMissingFoldersAreNotTheSame) {
