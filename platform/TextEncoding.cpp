@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "engine/FileSystem.h"
 #include "platform/CodePage932.h"
 
 namespace {
@@ -92,7 +93,7 @@ bool IsUtf8(std::string_view text) {
 
 std::size_t EncodedLength(std::string_view text, TextEncoding encoding) {
     if (encoding == TextEncoding::kFileSystem) {
-        return text.size();
+        return FileSystem::Default().PathBytes(text);
     }
     std::string rest(text);
     const std::size_t before = rest.size();

@@ -3,11 +3,12 @@
 //
 // Titles live in base files as Shift-JIS (code page 932) bytes and their
 // limits count those bytes; folder texts go to the engine as its folder
-// texts and their limits count those bytes. Bytes the program was given (a
-// title read from a base file, a folder from the environment file or the
-// browser) are shown readably but cannot always come back from the text
-// shown: the dialog keeps them and hands them on while their text is not
-// edited (BytesOfText).
+// texts and their limits count them as the engine does (FileSystem::PathBytes:
+// code page 932 bytes on Windows, as the family's programs count them). Bytes
+// the program was given (a title read from a base file, a folder from the
+// environment file or the browser) are shown readably but cannot always come
+// back from the text shown: the dialog keeps them and hands them on while
+// their text is not edited (BytesOfText).
 #pragma once
 
 #include <cstddef>
