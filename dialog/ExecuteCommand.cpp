@@ -7,6 +7,8 @@
 #include "dialog/DialogMessages.h"
 #include "dialog/FailureList.h"
 #include "dialog/FileUtilityDlg.h"
+#include "dialog/OperationRun.h"
+#include "dialog/ProgressDlg.h"
 #include "dialog/RequestChecks.h"
 #include "engine/DataFolder.h"
 
@@ -42,9 +44,23 @@ void CFileUtilityDlg::OnExecute() {
     if (!m_strNewDir.empty() && !CreateNewDir(destination)) {
         return;
     }
-    OperationReport report;
-    RunOperation(m_waitCursor, m_nKind, source, destination, *title, &report);
-    ReportCompletion(report);
+    ReportCompletion(RunShowingProgress(source, destination, *title));
+}
+
+// Only a run that is still going after the delay opens the progress window;
+// until then the dialog waits as it always did, under the wait cursor.
+OperationReport CFileUtilityDlg::RunShowingProgress(const std::string& source,
+                                                    const std::string& destination,
+                                                    const std::string& title) {
+    m_waitCursor.BeginWaitCursor();
+    OperationRun run(*m_fileSystem, m_nKind, source, destination, title);
+    if (!run.WaitFor(m_progressDelay)) {
+        CProgressDlg progress(this, run, OperationName(m_nKind));
+        progress.DoModal();
+    }
+    OperationReport report = run.Finish();
+    m_waitCursor.EndWaitCursor();
+    return report;
 }
 
 bool CFileUtilityDlg::CheckNewDirName() {

@@ -5,6 +5,7 @@
 #include "dialog/BrowseForFolder.h"
 #include "dialog/MinimizedIcon.h"
 #include "dialog/RequestChecks.h"
+#include "engine/FileSystem.h"
 #include "platform/Prompts.h"
 #include "platform/TextEncoding.h"
 #include "res/DialogTemplates.h"
@@ -37,11 +38,13 @@ constexpr CommandHandler kCommandHandlers[] = {
 CFileUtilityDlg::CFileUtilityDlg(CDialog* parent)
     : CDialog(*FindDialogTemplate(IDD_FILEUTILITY_DIALOG), parent, LoadAppIcon(IDR_MAINFRAME)),
       m_hIcon(LoadAppIcon(IDR_MAINFRAME)),
-      m_exchange(*this) {
+      m_exchange(*this),
+      m_fileSystem(&FileSystem::Default()) {
     BindFields();
 }
 
 void CFileUtilityDlg::BindFields() {
+    m_exchange.BindControl(IDC_EDIT_NEWDIR, &m_editNewDir);
     m_exchange.BindText(IDC_EDIT_SRC_DIR, &m_strSrcDir, kFolderFieldLimit,
                         TextEncoding::kFileSystem);
     m_exchange.BindText(IDC_EDIT_SRC_TITLE, &m_strSrcTitle, 0, TextEncoding::kShiftJis);
@@ -126,12 +129,12 @@ void CFileUtilityDlg::OnBrowseDest() {
     }
     if (path.empty()) {
         m_strDstDir.clear();
-        EnableDlgItem(IDC_EDIT_NEWDIR, false);
+        m_editNewDir.EnableWindow(false);
     } else {
         m_dstBaseBytes = WithTrailingSeparator(path);
         m_strDstBase = DecodePath(m_dstBaseBytes);
         m_strDstDir = m_strDstBase + m_strNewDir;
-        EnableDlgItem(IDC_EDIT_NEWDIR, true);
+        m_editNewDir.EnableWindow(true);
     }
     PushAll();
 }

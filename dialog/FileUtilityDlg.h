@@ -15,23 +15,32 @@
 // decode survive the round trip.
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 
 #include "engine/DataFolder.h"
 #include "platform/DataExchange.h"
 #include "platform/Dialog.h"
+#include "platform/Edit.h"
 #include "platform/WaitCursor.h"
 
 // Byte limits of the dialog's text fields.
 inline constexpr int kFolderFieldLimit = 256;
 inline constexpr int kTitleFieldLimit = 50;
 
+// How long an operation runs before its progress window opens: a shorter
+// one looks as it always did.
+inline constexpr std::chrono::milliseconds kProgressWindowDelay{500};
+
+class FileSystem;
+
 class CFileUtilityDlg : public CDialog {
   public:
     explicit CFileUtilityDlg(CDialog* parent = nullptr);
 
     // Dialog data: the fields, in declaration order.
+    CEdit m_editNewDir;
     std::string m_strSrcDir;
     std::string m_strSrcTitle;
     std::string m_strDstDir;
@@ -60,6 +69,11 @@ class CFileUtilityDlg : public CDialog {
     void PushAll() { m_exchange.PushAll(); }
     bool ReadBackAll() { return m_exchange.ReadBackAll(); }
 
+    // The file system operations run on and the delay of the progress
+    // window, for tests that hold an operation.
+    void SetOperationFileSystem(FileSystem& fs) { m_fileSystem = &fs; }
+    void SetProgressWindowDelay(std::chrono::milliseconds delay) { m_progressDelay = delay; }
+
   protected:
     void OnCommand(int id, Notification notification) override;
     // 実行 and Enter run the execute command and keep the dialog open.
@@ -77,6 +91,8 @@ class CFileUtilityDlg : public CDialog {
     void AddAboutToSystemMenu();
     bool CheckNewDirName();
     bool CreateNewDir(std::string& destination);
+    OperationReport RunShowingProgress(const std::string& source, const std::string& destination,
+                                       const std::string& title);
     void ReportCompletion(const OperationReport& report);
 
     std::string m_srcDirBytes;
@@ -84,4 +100,6 @@ class CFileUtilityDlg : public CDialog {
     std::string m_dstBaseBytes;
     DataExchange m_exchange;
     WaitCursor m_waitCursor;
+    FileSystem* m_fileSystem;
+    std::chrono::milliseconds m_progressDelay = kProgressWindowDelay;
 };

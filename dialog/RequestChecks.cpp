@@ -67,15 +67,20 @@ std::string NewDirFailure(std::string_view destination, int error) {
            DescribeFolderError(error);
 }
 
-std::string CompletionText(int kind) {
+std::string OperationName(int kind) {
     switch (kind) {
         case KIND_NEW:
-            return "新規作成が終了しました。";
+            return "新規作成";
         case KIND_CARRY_OVER:
-            return "次年度繰り越しが終了しました。";
+            return "次年度繰り越し";
         case KIND_BACKUP:
-            return "バックアップが終了しました。";
+            return "バックアップ";
         default:
             return {};
     }
+}
+
+std::string CompletionText(int kind) {
+    const std::string name = OperationName(kind);
+    return name.empty() ? name : name + "が終了しました。";
 }

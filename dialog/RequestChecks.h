@@ -33,5 +33,8 @@ std::string TitleRefusal(std::string_view title);
 // Why the new directory destination could not be created (errno error).
 std::string NewDirFailure(std::string_view destination, int error);
 
+// The name of kind as its radio button shows it (empty for no kind).
+std::string OperationName(int kind);
+
 // The completion message of kind.
 std::string CompletionText(int kind);

@@ -2,6 +2,7 @@
 
 #include "platform/Application.h"
 #include "platform/Dialog.h"
+#include "platform/Edit.h"
 #include "platform/Prompts.h"
 
 namespace {
@@ -19,6 +20,11 @@ class Flagged {
 };
 
 }  // namespace
+
+void DataExchange::BindControl(int editId, CEdit* control) {
+    control->m_dialog = &m_dialog;
+    control->m_id = editId;
+}
 
 void DataExchange::BindText(int editId, std::string* field, int maxBytes, TextEncoding encoding) {
     m_bindings.emplace_back(TextBinding{editId, field, maxBytes, encoding});

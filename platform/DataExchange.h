@@ -16,11 +16,16 @@
 #include "platform/TextEncoding.h"
 
 class CDialog;
+class CEdit;
 
 class DataExchange {
   public:
     // dialog holds the controls and owns the too-many-characters message.
     explicit DataExchange(CDialog& dialog) : m_dialog(dialog) {}
+
+    // Makes control stand for edit editId from now on; the exchange moves no
+    // text for it.
+    void BindControl(int editId, CEdit* control);
 
     // Binds edit editId to field (UTF-8). maxBytes 0 means no limit.
     void BindText(int editId, std::string* field, int maxBytes, TextEncoding encoding);

@@ -62,6 +62,22 @@ void CDialog::GotoDlgCtrl(int id) {
     m_window->GotoControl(id);
 }
 
+void CDialog::SetDlgItemProgress(int id, int position) {
+    m_window->SetItemProgress(id, position);
+}
+
+int CDialog::GetDlgItemProgress(int id) const {
+    return m_window->GetItemProgress(id);
+}
+
+void CDialog::SetTimer(unsigned id, unsigned elapseMs) {
+    m_window->SetTimer(id, elapseMs);
+}
+
+void CDialog::KillTimer(unsigned id) {
+    m_window->KillTimer(id);
+}
+
 void CDialog::AppendSystemMenuItem(unsigned command, std::string_view text) {
     m_window->AppendSystemMenuItem(command, text);
 }

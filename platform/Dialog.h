@@ -87,6 +87,15 @@ class CDialog {
     void LimitText(int id, int maxBytes, TextEncoding encoding);
     // Gives control id the focus and, for an edit, selects its whole text.
     void GotoDlgCtrl(int id);
+    // Moves progress bar id to position (0 to kProgressBarRange) / returns it.
+    void SetDlgItemProgress(int id, int position);
+    int GetDlgItemProgress(int id) const;
+
+    // Calls OnTimer(id) every elapseMs milliseconds on the user-interface
+    // thread until KillTimer(id) or the window closes; setting id again
+    // restarts it.
+    void SetTimer(unsigned id, unsigned elapseMs);
+    void KillTimer(unsigned id);
 
     // Appends, after a separator, an item to the window's system menu that
     // sends command to OnSysCommand.
@@ -123,6 +132,8 @@ class CDialog {
     // Paints the window when the platform lets the program paint it.
     // Returns true when it painted, false to let the window paint itself.
     virtual bool OnPaint() { return false; }
+    // A timer of SetTimer went off.
+    virtual void OnTimer(unsigned /*id*/) {}
     // The icon to drag while the window is minimised: the dialog's icon.
     virtual const AppIcon* OnQueryDragIcon() const { return m_icon; }
 

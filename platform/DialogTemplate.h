@@ -16,7 +16,18 @@ inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
 #endif
 
-enum class ControlKind { kPushButton, kGroupBox, kRadioButton, kStatic, kEdit, kIcon };
+enum class ControlKind {
+    kPushButton,
+    kGroupBox,
+    kRadioButton,
+    kStatic,
+    kEdit,
+    kIcon,
+    kProgressBar
+};
+
+// A progress bar's position runs from 0 (empty) to this (full).
+inline constexpr int kProgressBarRange = 1000;
 
 // Style flags of a control; combine with |.
 enum ControlStyle : unsigned {

@@ -28,6 +28,10 @@ class DialogWindow {
     virtual void CheckButton(int id, bool checked) = 0;
     virtual void LimitText(int id, int maxBytes, TextEncoding encoding) = 0;
     virtual void GotoControl(int id) = 0;
+    virtual void SetItemProgress(int id, int position) = 0;
+    virtual int GetItemProgress(int id) const = 0;
+    virtual void SetTimer(unsigned id, unsigned elapseMs) = 0;
+    virtual void KillTimer(unsigned id) = 0;
     virtual void AppendSystemMenuItem(unsigned command, std::string_view text) = 0;
     virtual void ShowMinimized() = 0;
     virtual void ShowNormal() = 0;
@@ -49,6 +53,7 @@ class DialogWindow {
         dialog.OnSysCommand(id, lParam);
     }
     static bool Paint(CDialog& dialog) { return dialog.OnPaint(); }
+    static void Timer(CDialog& dialog, unsigned id) { dialog.OnTimer(id); }
     static const AppIcon* QueryDragIcon(const CDialog& dialog) { return dialog.OnQueryDragIcon(); }
     static void SetResult(CDialog& dialog, int result) { dialog.m_result = result; }
 };

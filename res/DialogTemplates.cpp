@@ -43,9 +43,18 @@ constexpr std::array kAboutControls{
     ControlTemplate{IDOK, ControlKind::kPushButton, "OK", kButton | kStyleDefault | kStyleGroup, 159, 7, 50, 14},
 };
 
+constexpr std::array kProgressControls{
+    ControlTemplate{IDC_PROGRESS_OPERATION, ControlKind::kStatic, "", kLabel, 7, 7, 186, 8},
+    ControlTemplate{IDC_PROGRESS_FILE, ControlKind::kStatic, "", kStyleNoPrefix | kLabel, 7, 19, 186, 8},
+    ControlTemplate{IDC_PROGRESS_BAR, ControlKind::kProgressBar, "", kStyleNone, 7, 31, 186, 10},
+    ControlTemplate{IDC_PROGRESS_COUNT, ControlKind::kStatic, "", kLabel, 7, 49, 120, 8},
+    ControlTemplate{IDCANCEL, ControlKind::kPushButton, "キャンセル", kButton | kStyleDefault, 143, 46, 50, 14},
+};
+
 constexpr std::array kTemplates{
     DialogTemplate{IDD_FILEUTILITY_DIALOG, "ファイルユーティリティ", "ＭＳ Ｐゴシック", 9, 299, 191, kMainControls},
     DialogTemplate{IDD_ABOUTBOX, "ファイルユーティリティのバージョン情報", "ＭＳ Ｐゴシック", 9, 215, 55, kAboutControls},
+    DialogTemplate{IDD_PROGRESS, "ファイルユーティリティ", "ＭＳ Ｐゴシック", 9, 200, 67, kProgressControls},
 };
 
 // clang-format on

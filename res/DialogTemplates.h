@@ -1,5 +1,5 @@
-// DialogTemplates: the templates of the main dialog (IDD_FILEUTILITY_DIALOG)
-// and of the About box (IDD_ABOUTBOX).
+// DialogTemplates: the templates of the main dialog (IDD_FILEUTILITY_DIALOG),
+// of the About box (IDD_ABOUTBOX) and of the progress window (IDD_PROGRESS).
 #pragma once
 
 #include "platform/DialogTemplate.h"

@@ -9,6 +9,7 @@
 inline constexpr int IDD_ABOUTBOX = 100;
 inline constexpr int IDS_ABOUTBOX = 101;
 inline constexpr int IDD_FILEUTILITY_DIALOG = 102;
+inline constexpr int IDD_PROGRESS = 103;
 inline constexpr int IDR_MAINFRAME = 128;
 
 // Controls of the main dialog.
@@ -23,6 +24,12 @@ inline constexpr int IDC_EDIT_DST_TITLE = 1009;
 inline constexpr int IDC_EDIT_DST_DIR = 1010;
 inline constexpr int IDC_BUTTON_DST_BROWSE = 1011;
 inline constexpr int IDC_EDIT_NEWDIR = 1012;
+
+// Controls of the progress window.
+inline constexpr int IDC_PROGRESS_OPERATION = 1020;
+inline constexpr int IDC_PROGRESS_FILE = 1021;
+inline constexpr int IDC_PROGRESS_BAR = 1022;
+inline constexpr int IDC_PROGRESS_COUNT = 1023;
 
 // The system-menu item that opens the About box.
 inline constexpr unsigned IDM_ABOUTBOX = 0x10;

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -96,6 +97,13 @@ QWidget* CreateControl(QDialog& dialog, const ControlTemplate& control, const QI
             auto* edit = new QLineEdit(&dialog);
             edit->setReadOnly(HasStyle(control, kStyleReadOnly));
             return edit;
+        }
+        case ControlKind::kProgressBar: {
+            auto* bar = new QProgressBar(&dialog);
+            bar->setRange(0, kProgressBarRange);
+            bar->setValue(0);
+            bar->setTextVisible(false);  // a Windows progress bar shows no percentage
+            return bar;
         }
         case ControlKind::kIcon: {
             // Drawn at the system's icon size, as Windows draws an icon

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QProgressBar>
 #include <QStyle>
 
 #include "platform/qt/ByteLimitValidator.h"
@@ -57,6 +58,10 @@ void QtDialogWindow::Create() {
 }
 
 void QtDialogWindow::EndDialog(int result) {
+    // As Windows destroys a window's timers with it.
+    for (const auto& [id, timer] : m_timers) {
+        timer->stop();
+    }
     SetResult(m_dialog, result);
     done(result);
 }
@@ -143,6 +148,32 @@ void QtDialogWindow::GotoControl(int id) {
     item->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(item)) {
         edit->selectAll();
+    }
+}
+
+void QtDialogWindow::SetItemProgress(int id, int position) {
+    if (auto* bar = qobject_cast<QProgressBar*>(Item(id))) {
+        bar->setValue(position);
+    }
+}
+
+int QtDialogWindow::GetItemProgress(int id) const {
+    const auto* bar = qobject_cast<QProgressBar*>(Item(id));
+    return bar != nullptr ? bar->value() : 0;
+}
+
+void QtDialogWindow::SetTimer(unsigned id, unsigned elapseMs) {
+    QTimer*& timer = m_timers[id];
+    if (timer == nullptr) {
+        timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [this, id] { Timer(m_dialog, id); });
+    }
+    timer->start(static_cast<int>(elapseMs));
+}
+
+void QtDialogWindow::KillTimer(unsigned id) {
+    if (const auto found = m_timers.find(id); found != m_timers.end()) {
+        found->second->stop();
     }
 }
 

@@ -9,6 +9,8 @@
 
 #include <QDialog>
 #include <QMenu>
+#include <QTimer>
+#include <map>
 
 #include "platform/DialogWindow.h"
 #include "platform/qt/DialogBuilder.h"
@@ -40,6 +42,10 @@ class QtDialogWindow final : public QDialog, public DialogWindow {
     void CheckButton(int id, bool checked) override;
     void LimitText(int id, int maxBytes, TextEncoding encoding) override;
     void GotoControl(int id) override;
+    void SetItemProgress(int id, int position) override;
+    int GetItemProgress(int id) const override;
+    void SetTimer(unsigned id, unsigned elapseMs) override;
+    void KillTimer(unsigned id) override;
     void AppendSystemMenuItem(unsigned command, std::string_view text) override;
     void ShowMinimized() override;
     void ShowNormal() override;
@@ -65,6 +71,7 @@ class QtDialogWindow final : public QDialog, public DialogWindow {
     QIcon m_icon;
     DialogControls m_controls;
     QMenu m_systemMenu;
+    std::map<unsigned, QTimer*> m_timers;
     bool m_initialised = false;
     bool m_painting = false;
 };

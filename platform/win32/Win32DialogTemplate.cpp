@@ -4,6 +4,8 @@
 
 #include "engine/WideText.h"
 
+#include <commctrl.h>
+
 namespace {
 
 // The predefined window classes, named by their atoms as resource
@@ -28,6 +30,8 @@ DWORD KindStyle(const ControlTemplate& control) {
                    ((control.style & kStyleReadOnly) != 0 ? ES_READONLY : 0);
         case ControlKind::kIcon:
             return SS_ICON;
+        case ControlKind::kProgressBar:
+            return 0;
     }
     return 0;
 }
@@ -42,6 +46,7 @@ WORD ClassAtom(ControlKind kind) {
             return kEditClass;
         case ControlKind::kStatic:
         case ControlKind::kIcon:
+        case ControlKind::kProgressBar:  // named, not an atom (AppendClass)
             return kStaticClass;
     }
     return kStaticClass;
@@ -56,11 +61,25 @@ void AppendShort(std::vector<WORD>& data, int value) {
     data.push_back(static_cast<WORD>(static_cast<short>(value)));
 }
 
-void AppendText(std::vector<WORD>& data, std::string_view utf8) {
-    for (const wchar_t unit : Widen(utf8)) {
+void AppendWide(std::vector<WORD>& data, std::wstring_view text) {
+    for (const wchar_t unit : text) {
         data.push_back(static_cast<WORD>(unit));
     }
     data.push_back(0);
+}
+
+void AppendText(std::vector<WORD>& data, std::string_view utf8) {
+    AppendWide(data, Widen(utf8));
+}
+
+// The predefined classes go by atom; the common controls' by name.
+void AppendClass(std::vector<WORD>& data, ControlKind kind) {
+    if (kind == ControlKind::kProgressBar) {
+        AppendWide(data, PROGRESS_CLASSW);
+        return;
+    }
+    data.push_back(kAtomFollows);
+    data.push_back(ClassAtom(kind));
 }
 
 void AlignToDword(std::vector<WORD>& data) {
@@ -78,8 +97,7 @@ void AppendControl(std::vector<WORD>& data, const ControlTemplate& control) {
     AppendShort(data, control.cx);
     AppendShort(data, control.cy);
     data.push_back(static_cast<WORD>(control.id));  // IDC_STATIC becomes 0xFFFF
-    data.push_back(kAtomFollows);
-    data.push_back(ClassAtom(control.kind));
+    AppendClass(data, control.kind);
     // An icon control gets the dialog's icon when the dialog opens.
     AppendText(data, control.kind == ControlKind::kIcon ? "" : control.text);
     data.push_back(0);  // no creation data

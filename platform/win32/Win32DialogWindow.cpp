@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include "engine/WideText.h"
+
+#include <commctrl.h>
+
 #include "platform/win32/ByteLimitEdit.h"
 #include "platform/win32/Win32DialogTemplate.h"
 #include "platform/win32/Win32Icon.h"
@@ -55,19 +58,26 @@ void Center(HWND window) {
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// Gives the icon controls, made without an image, the dialog's icon. The
-// children stand in the template's order.
-void ShowIconInControls(HWND window, const DialogTemplate& form, HICON icon) {
+// Sends message to every control of kind; the children stand in the
+// template's order.
+void SendToControls(HWND window, const DialogTemplate& form, ControlKind kind, UINT message,
+                    WPARAM wParam, LPARAM lParam) {
     HWND child = ::GetWindow(window, GW_CHILD);
     for (const ControlTemplate& control : form.controls) {
         if (child == nullptr) {
             return;
         }
-        if (control.kind == ControlKind::kIcon) {
-            ::SendMessageW(child, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+        if (control.kind == kind) {
+            ::SendMessageW(child, message, wParam, lParam);
         }
         child = ::GetWindow(child, GW_HWNDNEXT);
     }
+}
+
+// The template may name the common controls' classes.
+void RegisterCommonControls() {
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_PROGRESS_CLASS};
+    ::InitCommonControlsEx(&controls);
 }
 
 }  // namespace
@@ -78,7 +88,9 @@ Win32DialogWindow::Win32DialogWindow(CDialog& dialog, const DialogTemplate& form
       m_form(form),
       m_template(BuildDialogTemplate(form)),
       m_parent(parent),
-      m_icon(icon) {}
+      m_icon(icon) {
+    RegisterCommonControls();
+}
 
 Win32DialogWindow::~Win32DialogWindow() {
     if (m_window != nullptr) {
@@ -192,6 +204,29 @@ void Win32DialogWindow::GotoControl(int id) {
     }
 }
 
+void Win32DialogWindow::SetItemProgress(int id, int position) {
+    if (HWND item = Item(id); item != nullptr) {
+        ::SendMessageW(item, PBM_SETPOS, static_cast<WPARAM>(position), 0);
+    }
+}
+
+int Win32DialogWindow::GetItemProgress(int id) const {
+    HWND item = Item(id);
+    return item != nullptr ? static_cast<int>(::SendMessageW(item, PBM_GETPOS, 0, 0)) : 0;
+}
+
+void Win32DialogWindow::SetTimer(unsigned id, unsigned elapseMs) {
+    if (m_window != nullptr) {
+        ::SetTimer(m_window, id, elapseMs, nullptr);
+    }
+}
+
+void Win32DialogWindow::KillTimer(unsigned id) {
+    if (m_window != nullptr) {
+        ::KillTimer(m_window, id);
+    }
+}
+
 void Win32DialogWindow::AppendSystemMenuItem(unsigned command, std::string_view text) {
     HMENU menu = m_window != nullptr ? ::GetSystemMenu(m_window, FALSE) : nullptr;
     if (menu == nullptr) {
@@ -259,6 +294,9 @@ INT_PTR Win32DialogWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_PAINT:
             OnPaintMessage();
             return TRUE;
+        case WM_TIMER:
+            Timer(m_dialog, static_cast<unsigned>(wParam));
+            return TRUE;
         case WM_QUERYDRAGICON: {
             const AppIcon* icon = QueryDragIcon(m_dialog);
             return reinterpret_cast<INT_PTR>(icon != nullptr ? icon->large : nullptr);
@@ -273,8 +311,11 @@ BOOL Win32DialogWindow::OnInit(HWND window) {
     if (m_icon != nullptr) {
         ::SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon->large));
         ::SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon->small));
-        ShowIconInControls(window, m_form, m_icon->large);
+        // Icon controls are made without an image.
+        SendToControls(window, m_form, ControlKind::kIcon, STM_SETICON,
+                       reinterpret_cast<WPARAM>(m_icon->large), 0);
     }
+    SendToControls(window, m_form, ControlKind::kProgressBar, PBM_SETRANGE32, 0, kProgressBarRange);
     Center(window);
     return InitDialog(m_dialog) ? TRUE : FALSE;
 }

@@ -8,7 +8,7 @@
 // CDialog's handlers: BN_CLICKED of a push button is kClicked, of a radio
 // button that is then checked kChecked, EN_CHANGE kChanged; the system
 // menu's close, minimise and restore and the program's own items go to
-// OnSysCommand, the rest take Windows' course.
+// OnSysCommand, the rest take Windows' course. WM_TIMER goes to OnTimer.
 #pragma once
 
 #include <vector>
@@ -38,6 +38,10 @@ class Win32DialogWindow final : public DialogWindow {
     void CheckButton(int id, bool checked) override;
     void LimitText(int id, int maxBytes, TextEncoding encoding) override;
     void GotoControl(int id) override;
+    void SetItemProgress(int id, int position) override;
+    int GetItemProgress(int id) const override;
+    void SetTimer(unsigned id, unsigned elapseMs) override;
+    void KillTimer(unsigned id) override;
     void AppendSystemMenuItem(unsigned command, std::string_view text) override;
     void ShowMinimized() override;
     void ShowNormal() override;

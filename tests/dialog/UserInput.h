@@ -4,6 +4,7 @@
 // each implement it for their platform.
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -36,6 +37,10 @@ std::string SelectedText(const CDialog& dialog, int id);
 
 // True while the wait cursor is shown.
 bool WaitCursorShown();
+
+// Lets the toolkit deliver the events due for about duration (timers,
+// paints), as a running window gets them.
+void LetEventsRun(std::chrono::milliseconds duration);
 
 // Runs trigger, which is expected to open a modal dialog of ours; inspect is
 // called with that dialog while it runs, and the dialog is then closed as

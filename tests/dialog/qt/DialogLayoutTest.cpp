@@ -35,7 +35,7 @@ QString TextOf(QWidget* widget) {
 }
 
 TEST(DialogLayout, FontIsAJapaneseGothicWithGlyphsForEveryText) {
-    for (const auto& built : BothDialogs()) {
+    for (const auto& built : EveryDialog()) {
         QtDialogWindow* dialog = &QtWindowOf(*built);
         const QString family = QFontInfo(dialog->font()).family();
         EXPECT_TRUE(family == QStringLiteral("ＭＳ Ｐゴシック") ||
@@ -53,7 +53,7 @@ TEST(DialogLayout, FontIsAJapaneseGothicWithGlyphsForEveryText) {
 }
 
 TEST(DialogLayout, ControlsLieInsideTheDialogWithoutOverlapping) {
-    for (const auto& built : BothDialogs()) {
+    for (const auto& built : EveryDialog()) {
         QtDialogWindow* dialog = &QtWindowOf(*built);
         const QRect client(QPoint(0, 0), dialog->size());
         std::vector<QWidget*> controls;
@@ -77,7 +77,7 @@ TEST(DialogLayout, ControlsLieInsideTheDialogWithoutOverlapping) {
 // A text wider than its control is clipped; radio buttons need room for
 // their indicator, push buttons for their frame.
 TEST(DialogLayout, EveryTextFitsItsControl) {
-    for (const auto& built : BothDialogs()) {
+    for (const auto& built : EveryDialog()) {
         QtDialogWindow* dialog = &QtWindowOf(*built);
         const QFontMetrics metrics(dialog->font());
         for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {

@@ -18,7 +18,7 @@ constexpr int kFrameDepth = 2;
 
 TEST(GroupBoxFrame, RunsThroughTheTitleAboveEveryControlItHolds) {
     int boxes = 0;
-    for (const auto& built : BothDialogs()) {
+    for (const auto& built : EveryDialog()) {
         QtDialogWindow* dialog = &QtWindowOf(*built);
         for (auto* box : dialog->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) {
             const std::string name = box->title().toStdString();

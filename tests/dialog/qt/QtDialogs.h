@@ -8,5 +8,5 @@
 #include "platform/Dialog.h"
 #include "platform/qt/QtDialogWindow.h"
 
-// A new main dialog and a new About box (not shown).
-std::vector<std::unique_ptr<CDialog>> BothDialogs();
+// A new main dialog, About box and progress window (not shown).
+std::vector<std::unique_ptr<CDialog>> EveryDialog();

@@ -72,6 +72,10 @@ bool WaitCursorShown() {
     return QApplication::overrideCursor() != nullptr;
 }
 
+void LetEventsRun(std::chrono::milliseconds duration) {
+    QTest::qWait(static_cast<int>(duration.count()));
+}
+
 bool WithModalDialog(const std::function<void()>& trigger,
                      const std::function<void(CDialog&)>& inspect) {
     bool ours = false;

@@ -91,12 +91,14 @@ KindExpectation Expected(const ControlTemplate& control) {
             return {L"Edit", ES_AUTOHSCROLL, ES_AUTOHSCROLL};
         case ControlKind::kIcon:
             return {L"Static", SS_TYPEMASK, SS_ICON};
+        case ControlKind::kProgressBar:
+            return {L"msctls_progress32", 0, 0};
     }
     return {};
 }
 
 TEST(Win32DialogTemplate, WindowsMakesEachTemplateAsWritten) {
-    for (const int templateId : {IDD_FILEUTILITY_DIALOG, IDD_ABOUTBOX}) {
+    for (const int templateId : {IDD_FILEUTILITY_DIALOG, IDD_ABOUTBOX, IDD_PROGRESS}) {
         SCOPED_TRACE(templateId);
         const DialogTemplate& form = *FindDialogTemplate(templateId);
         RecordingDialog dialog(templateId);

@@ -138,6 +138,18 @@ bool WaitCursorShown() {
     return ::GetCursor() == ::LoadCursorW(nullptr, IDC_WAIT);
 }
 
+void LetEventsRun(std::chrono::milliseconds duration) {
+    const ULONGLONG end = ::GetTickCount64() + static_cast<ULONGLONG>(duration.count());
+    while (::GetTickCount64() < end) {
+        MSG message{};
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+        ::Sleep(10);
+    }
+}
+
 bool WithModalDialog(const std::function<void()>& trigger,
                      const std::function<void(CDialog&)>& inspect) {
     ModalWatch watch{DialogsOfThisThread(), &inspect};
