@@ -14,7 +14,7 @@ test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang clang-tidy libclang-rt-14-dev
     strace util-linux dos2unix xvfb xauth desktop-file-utils libx11-dev
-    g++-mingw-w64-x86-64-posix googletest wine wine64 fonts-wine locales nsis
+    g++-mingw-w64-x86-64-posix googletest wine wine64 fonts-wine locales nsis msitools
     lintian appstream
 )
 
