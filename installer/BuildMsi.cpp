@@ -614,7 +614,13 @@ std::vector<Table> tables(const std::vector<File>& files, const std::wstring& pr
             launchCondition, feature,   media,     uiSequence,        executeSequence};
 }
 
+// The summary's strings are written in the process's code page, not the
+// tables' one.
 void setSummary(MSIHANDLE db) {
+    if (GetACP() != kCodePage) {
+        throw std::runtime_error("run in a Japanese locale: the code page is " +
+                                 std::to_string(GetACP()) + ", not 932");
+    }
     Handle info;
     check(MsiGetSummaryInformationW(db, nullptr, 20, &info.h), L"MsiGetSummaryInformation");
     auto text = [&](UINT id, const std::wstring& value) {

@@ -140,7 +140,9 @@ files="$build/msi-files"
 rm -rf "$files"
 cmake --install "$build" --prefix "$files" --strip >/dev/null
 wine "$build/msi-builder.exe" "Z:$PWD/$files" "Z:$PWD/$msi"
-msiinfo suminfo "$msi" | grep -qx 'Template: x64;1041' || fail "the MSI is not a Japanese x64 package"
+summary=$(msiinfo suminfo "$msi" | iconv -f CP932 -t UTF-8)
+grep -qx 'Template: x64;1041' <<<"$summary" || fail "the MSI is not a Japanese x64 package"
+grep -qx "Subject: $name" <<<"$summary" || fail "the MSI's subject does not read back"
 # A table's rows as msitools reads them, tab-separated.
 rows() { msiinfo export "$msi" "$1" | tr -d '\r' | tail -n +4; }
 rows Directory | grep -qxF "INSTALLDIR	ProgramFiles64Folder	FILEUTIL|$name" ||
