@@ -17,7 +17,6 @@
 #include <msidefs.h>
 #include <msiquery.h>
 #include <rpc.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <cerrno>
