@@ -10,3 +10,12 @@ set(CPACK_MODULE_PATH ${PROJECT_SOURCE_DIR}/cmake)
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/res/win32/fileutility.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/res/win32/fileutility.ico)
+
+# The MSI is written by a program of ours through Windows Installer's own
+# database API (installer/BuildMsi.cpp), which scripts/windows-package.sh runs
+# under Wine on the installed tree.
+add_executable(msi-builder ${PROJECT_SOURCE_DIR}/installer/BuildMsi.cpp)
+target_compile_definitions(msi-builder PRIVATE FILEUTILITY_VERSION="${PROJECT_VERSION}"
+                                               FILEUTILITY_VENDOR="${CPACK_PACKAGE_VENDOR}")
+target_link_options(msi-builder PRIVATE -municode)
+target_link_libraries(msi-builder PRIVATE msi cabinet rpcrt4)

@@ -13,9 +13,9 @@ run_packages=(
 test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang clang-tidy libclang-rt-14-dev
-    strace util-linux dos2unix
-    fuse3 exfat-fuse exfatprogs ntfs-3g fusefat dosfstools bindfs attr xvfb xauth desktop-file-utils libx11-dev
-    g++-mingw-w64-x86-64-posix googletest wine wine64 fonts-wine locales nsis
+    strace util-linux dos2unix xvfb xauth desktop-file-utils libx11-dev
+    fuse3 exfat-fuse exfatprogs ntfs-3g fusefat dosfstools bindfs attr
+    g++-mingw-w64-x86-64-posix googletest wine wine64 fonts-wine locales nsis msitools
     lintian appstream
 )
 

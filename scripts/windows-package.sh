@@ -8,8 +8,10 @@
 # installing again replaces it in place and keeps that folder; the uninstaller
 # removes what was installed and leaves zeldefs8.env and a data folder; an
 # install for the current user alone goes to the user's programs folder and
-# starts the program in the installation folder. Needs scripts/install-deps.sh
-# (nsis).
+# starts the program in the installation folder. Then the MSI
+# (fileutility-<version>-win64.msi, written by msi-builder under Wine), read
+# back with msitools and tried with msiexec: installed, upgraded and removed.
+# Needs scripts/install-deps.sh (nsis, msitools).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -126,3 +128,77 @@ install "$folder" "$windows" "$entries" "$windows" /CurrentUser
 uninstall "$folder" "$entries" /CurrentUser
 gone "$folder" || fail "not uninstalled: $folder"
 echo "uninstalled for the current user: the installation folder and the Start-menu folder are gone"
+
+# The MSI, for all users: written under Wine by msi-builder from the installed
+# tree, read back by msitools (another reader of the tables and the cabinet),
+# then installed with ENVDIR given, again by a second package of the same
+# version (a major upgrade: the first leaves, ENVDIR is kept), uninstalled
+# (the first package's files would stay if it had not left), and installed
+# without ENVDIR, starting the program in the installation folder.
+msi="$build/fileutility-$version-win64.msi"
+files="$build/msi-files"
+rm -rf "$files"
+cmake --install "$build" --prefix "$files" --strip >/dev/null
+wine "$build/msi-builder.exe" "Z:$PWD/$files" "Z:$PWD/$msi"
+summary=$(msiinfo suminfo "$msi" | iconv -f CP932 -t UTF-8)
+grep -qx 'Template: x64;1041' <<<"$summary" || fail "the MSI is not a Japanese x64 package"
+grep -qx "Subject: $name" <<<"$summary" || fail "the MSI's subject does not read back"
+# A table's rows as msitools reads them, tab-separated.
+rows() { msiinfo export "$msi" "$1" | tr -d '\r' | tail -n +4; }
+rows Directory | grep -qxF "INSTALLDIR	ProgramFiles64Folder	FILEUTIL|$name" ||
+    fail "the MSI's program folder does not read back"
+[ "$(rows Shortcut | cut -f3 | sort)" = "$(printf 'GUIDE|%s\nPROGRAM|%s' "$guide" "$name")" ] ||
+    fail "the MSI's shortcut names do not read back"
+extracted="$build/msi-extracted"
+rm -rf "$extracted" && mkdir "$extracted"
+msiextract -C "$extracted" "$msi" >/dev/null
+diff -r "$extracted/$name" "$files" || fail "the MSI's cabinet does not hold the installed tree"
+echo "$msi: the tables and the cabinet read back with msitools"
+
+folder="$c/Program Files/$name"
+windows="C:\\Program Files\\$name"
+# Wine's msi.dll puts a per-machine installation's Start-menu entries in the
+# user's Start menu (ProgramMenuFolder, "FIXME: set to AllUsers profile path
+# if ALLUSERS is set"); Windows puts them in the all-users one.
+entries="$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/$name"
+envdir="$c/ZEL"
+rm -rf "$folder" "$entries" "$envdir"
+# The family's zeldefs8.env is there before: uninstalling, Wine's msi.dll
+# removes every empty folder declared below the installation folder, ENVDIR
+# too (Windows removes only the folders it made).
+mkdir -p "$envdir"
+printf '[PATH]=C:\\ZEL\\DATA\\\r\n' >"$envdir/zeldefs8.env"
+msi_install() {
+    local package=$1 working=$2
+    shift 2
+    wine msiexec /i "Z:$PWD/$package" /qn "$@"
+    for f in "$folder/fileutility.exe" "$folder/fileutility-cli.exe" "$folder/guide/index.html" \
+        "$folder/images/main-dialog-windows.png" "$entries/$name.lnk" "$entries/$guide.lnk"; do
+        [ -f "$f" ] || fail "not installed by $package $*: $f"
+    done
+    starts_program_in "$entries/$name.lnk" "$windows\\fileutility.exe" "$working" ||
+        fail "after $package $*, the Start-menu entry does not start $windows\\fileutility.exe in $working"
+    echo "installed $package $*: the program starting in $working"
+}
+msi_uninstall() {
+    wine msiexec /x "Z:$PWD/$1" /qn
+    for f in "$entries" "$folder/fileutility.exe" "$folder/fileutility-cli.exe" "$folder/guide" "$folder/images"; do
+        [ ! -e "$f" ] || fail "not uninstalled by $1: $f"
+    done
+}
+msi_install "$msi" 'C:\ZEL\' 'ENVDIR=C:\ZEL\'
+upgrade="$build/fileutility-upgrade-test.msi"
+wine "$build/msi-builder.exe" "Z:$PWD/$files" "Z:$PWD/$upgrade"
+msi_install "$upgrade" 'C:\ZEL\'
+cp "$envdir/zeldefs8.env" "$folder/zeldefs8.env"
+mkdir -p "$folder/DATA" && printf 'base\r\n' >"$folder/DATA/ZELBAS00.DAT"
+msi_uninstall "$upgrade"
+for f in "$folder/zeldefs8.env" "$folder/DATA/ZELBAS00.DAT" "$envdir/zeldefs8.env"; do
+    [ -f "$f" ] || fail "msiexec /x removed $f"
+done
+echo "uninstalled: both packages' program, guide and entries are gone; zeldefs8.env and the data folder stay"
+rm -rf "$folder" "$envdir" "$upgrade"
+msi_install "$msi" "$windows\\"
+msi_uninstall "$msi"
+gone "$folder" || fail "not uninstalled: $folder"
+echo "uninstalled: the installation folder is gone"
