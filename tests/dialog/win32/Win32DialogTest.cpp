@@ -315,10 +315,10 @@ TEST(Win32ByteLimit, RefusesWhatWouldNotFitUnlessTheProgramSetMore) {
          Repeat("あ", 25)},
         {"a character beyond the BMP is typed whole", 4, TextEncoding::kShiftJis, "あ",
          [](CDialog& d) { TypeText(d, IDC_EDIT_DST_TITLE, "𠮷"); }, "あ𠮷"},
-        {"folder bytes are UTF-8", 7, TextEncoding::kFileSystem, "あ",
+        {"folder bytes count in code page 932", 6, TextEncoding::kFileSystem, "あ",
+         [](CDialog& d) { TypeText(d, IDC_EDIT_DST_TITLE, "ああ"); }, "あああ"},
+        {"folder bytes count in code page 932, one too many", 5, TextEncoding::kFileSystem, "あ",
          [](CDialog& d) { TypeText(d, IDC_EDIT_DST_TITLE, "ああ"); }, "ああ"},
-        {"folder bytes are UTF-8, one too many", 6, TextEncoding::kFileSystem, "あ",
-         [](CDialog& d) { TypeText(d, IDC_EDIT_DST_TITLE, "あa"); }, "ああ"},
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.what);
