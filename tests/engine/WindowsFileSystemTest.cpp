@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -39,6 +40,24 @@ std::string Backslashed(std::string text) {
     for (char& c : text) {
         c = c == '/' ? '\\' : c;
     }
+    return text;
+}
+
+// The folder by another drive letter: under Wine, Z: reaches the whole Unix
+// tree, and so every folder of C: as well; nullopt elsewhere.
+std::optional<std::string> OnDriveZ(const std::string& folder) {
+    using UnixName = char*(__cdecl*)(const wchar_t*);
+    const auto unixName = reinterpret_cast<UnixName>(reinterpret_cast<void*>(
+        ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    if (unixName == nullptr) {
+        return std::nullopt;
+    }
+    char* path = unixName(Wide(folder).c_str());
+    if (path == nullptr) {
+        return std::nullopt;
+    }
+    std::string text = "Z:" + Backslashed(path);
+    ::HeapFree(::GetProcessHeap(), 0, path);
     return text;
 }
 
@@ -215,6 +234,9 @@ TEST_F(WindowsFileSystemTest, OtherSpellingsOfAFolderAreThatFolder) {
         CP_UTF8, 0, shortName.data(), static_cast<int>(shortName.size()), shortText.data(),
         static_cast<int>(shortText.size()), nullptr, nullptr)));
     spellings.push_back(shortText);
+    if (const std::optional<std::string> other = OnDriveZ(sub)) {
+        spellings.push_back(*other);
+    }
     for (const std::string& spelling : spellings) {
         EXPECT_EQ(IsSameFolder(sub, spelling), 1) << spelling;
         EXPECT_EQ(IsSameFolder(spelling, src_.text()), 0) << spelling;
