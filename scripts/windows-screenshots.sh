@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Shows the Windows program's main dialog and About box under Wine, on a
-# virtual X server in the Japanese locale, at 100 %, 150 % and 200 % display
-# scaling (Wine's LogPixels 96, 144 and 192), and writes them as the display
-# shows them to docs/images/: main-dialog-windows.png and
-# about-box-windows.png, and the same names ending in -150 and -200.
+# Shows the Windows program's main dialog, About box and the progress window
+# of a backup held part-way under Wine, on a virtual X server in the Japanese
+# locale, at 100 %, 150 % and 200 % display scaling (Wine's LogPixels 96, 144
+# and 192), and writes them as the display shows them to docs/images/:
+# main-dialog-windows.png, about-box-windows.png and
+# progress-window-windows.png, and the same names ending in -150 and -200.
 # Needs the Linux build in build/ (for the sample folder); builds
 # build-windows (scripts/windows-test.sh configures it) and uses a Wine prefix
 # with the X11 driver of its own (build-windows/wine-prefix-x11, as the

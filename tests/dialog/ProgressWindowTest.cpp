@@ -2,57 +2,22 @@
 // one source file (through the fault file system), under a progress window
 // delay the test chooses.
 #include <chrono>
-#include <condition_variable>
 #include <cstdint>
-#include <mutex>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "DialogDriver.h"
+#include "HeldFile.h"
 #include "SampleFolders.h"
 #include "res/Resource.h"
-#include "tests/engine/FaultFileSystem.h"
 
 namespace {
 
 using std::chrono::milliseconds;
 
 constexpr milliseconds kLongest{10000};
-
-// Holds the operation when it opens one source file, until released or for
-// at most limit.
-class HeldFile {
-  public:
-    HeldFile(FaultFileSystem& fs, std::string name, milliseconds limit) {
-        fs.Plant(
-            Fault{FsCall::kOpenForReading, 0, 0, 0, [this, name, limit](const std::string& path) {
-                      if (path.ends_with(name)) {
-                          std::unique_lock lock(m_mutex);
-                          m_reached = true;
-                          m_changed.notify_all();
-                          m_changed.wait_for(lock, limit, [this] { return m_release; });
-                      }
-                  }});
-    }
-    // True once the operation is held, waiting at most kLongest.
-    bool WaitUntilReached() {
-        std::unique_lock lock(m_mutex);
-        return m_changed.wait_for(lock, kLongest, [this] { return m_reached; });
-    }
-    void Release() {
-        const std::lock_guard lock(m_mutex);
-        m_release = true;
-        m_changed.notify_all();
-    }
-
-  private:
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-    bool m_reached = false;
-    bool m_release = false;
-};
 
 class ProgressWindow : public testing::Test {
   protected:
@@ -151,7 +116,7 @@ TEST_F(ProgressWindow, StopsOnCancelAndTheReportListsWhatWasNotCopied) {
         const bool opened = WithModalDialog(
             [&] { driver.Click(IDOK); },
             [&](CDialog& progress) {
-                EXPECT_TRUE(held.WaitUntilReached());
+                EXPECT_TRUE(held.WaitUntilReached(kLongest));
                 LetEventsRun(milliseconds(300));
                 EXPECT_EQ(progress.GetDlgItemText(IDC_PROGRESS_OPERATION), "バックアップ");
                 EXPECT_EQ(progress.GetDlgItemText(IDC_PROGRESS_FILE), "ZELPIEB0.DAT");

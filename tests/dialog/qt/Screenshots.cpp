@@ -1,26 +1,32 @@
-// dialog_screenshots: renders the main dialog, the About box and the folder
-// browser, as a user sees them after start-up, into PNG files for the README.
+// dialog_screenshots: renders the main dialog, the About box, the folder
+// browser and the progress window, as a user sees them, into PNG files for
+// the README.
 //   dialog_screenshots <output folder> [<name suffix>]
-// Writes main-dialog.png, about-box.png and folder-browser.png there, each
-// name with the suffix before ".png" (the display scale, which
-// QT_SCALE_FACTOR sets, in the images of other scales). The
-// program starts as it does for a user: from a working folder whose
+// Writes main-dialog.png, about-box.png, folder-browser.png and
+// progress-window.png there, each name with the suffix before ".png" (the
+// display scale, which QT_SCALE_FACTOR sets, in the images of other scales).
+// The program starts as it does for a user: from a working folder whose
 // zeldefs8.env names a sample data folder, so the dialog shows that folder and
 // its title; the working folder is also the home folder, with a desktop
-// folder of a few folders for the browser to show. Runs on Qt's offscreen
-// platform; no display is needed. Exits 0 when all three images were written,
-// 1 with a message otherwise.
+// folder of a few folders for the browser to show. The progress window is
+// that of a backup of the sample folder, held part-way through the fault file
+// system as the tests hold it. Runs on Qt's offscreen platform; no display is
+// needed. Exits 0 when all four images were written, 1 with a message
+// otherwise.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTimer>
+#include <chrono>
 #include <cstdio>
 #include <type_traits>
 
+#include "HeldBackup.h"
 #include "SampleData.h"
 #include "app/FileUtility.h"
 #include "dialog/AboutDlg.h"
 #include "dialog/FileUtilityDlg.h"
+#include "dialog/ProgressDlg.h"
 #include "platform/Application.h"
 #include "platform/qt/FolderBrowser.h"
 #include "platform/qt/QtDialogWindow.h"
@@ -118,9 +124,43 @@ QWidget* TopModal() {
     return modal;
 }
 
+// The source file the backup is held at: about half of the folder's bytes
+// come before it.
+constexpr char kHeldFile[] = "ZELPRN5-002.DAT";
+
+// Backs the sample folder up into a folder beside it, held at kHeldFile
+// until the progress window has been grabbed.
+void GrabProgressWindow(CFileUtilityDlg& dialog, const Output& output, int& written) {
+    const QString destination = QDir::currentPath() + QStringLiteral("/backup");
+    if (!QDir().mkpath(destination)) {
+        Fail(QStringLiteral("cannot make ") + destination);
+        return;
+    }
+    HeldBackup backup(dialog, kHeldFile);
+    // Ticks only in the progress window's own loop, which runs while the
+    // backup does; grabs once the window has polled the held run.
+    QTimer tick;
+    int ticks = 0;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        if (!backup.Held().WaitUntilReached(std::chrono::milliseconds(0)) || ++ticks < 3) {
+            return;
+        }
+        tick.stop();
+        if (QWidget* progress = TopModal<CProgressDlg>()) {
+            written += SaveGrab(*progress, output.Path("progress-window")) ? 1 : 0;
+        }
+        backup.Held().Release();
+    });
+    tick.start(std::chrono::milliseconds(100));
+    if (!backup.Run(QFile::encodeName(destination).toStdString())) {
+        Fail(QStringLiteral("the backup did not copy every file"));
+    }
+}
+
 // Once the main dialog runs: grabs it, opens the About box through the
 // ﾊﾞｰｼﾞｮﾝ情報 handler and the destination's folder browser through its
-// 参照 handler and grabs those, then closes them all.
+// 参照 handler and grabs those, closes them, grabs the progress window of a
+// backup and closes the main dialog.
 void GrabDialogs(const Output& output, int& written) {
     QWidget* window = TopModal<CFileUtilityDlg>();
     if (window == nullptr) {
@@ -142,6 +182,7 @@ void GrabDialogs(const Output& output, int& written) {
         }
     });
     dialog.OnBrowseDest();
+    GrabProgressWindow(dialog, output, written);
     dialog.EndDialog(IDCANCEL);
 }
 
@@ -169,5 +210,5 @@ int main(int argc, char* argv[]) {
 
     QDir::setCurrent(previous);
     QDir(work).removeRecursively();
-    return written == 3 ? 0 : 1;
+    return written == 4 ? 0 : 1;
 }

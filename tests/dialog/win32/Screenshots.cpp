@@ -1,13 +1,17 @@
-// dialog_screenshots (Windows): shows the main dialog and then the About box
-// as a user sees them after start-up and writes each, as the display shows
+// dialog_screenshots (Windows): shows the main dialog, the About box and the
+// progress window as a user sees them and writes each, as the display shows
 // it, caption and frame included, into a PNG file for the README.
 //   dialog_screenshots <output folder> [<name suffix>]
-// Writes main-dialog-windows.png and about-box-windows.png there, each name
-// with the suffix before ".png". Start it as users start the program, in a
-// folder whose zeldefs8.env names a data folder, on a display (under Wine its
-// X11 driver; the display scale is Windows' own): scripts/windows-screenshots.sh
-// does so at three scales. Exits 0 when both images were written, 1 with a
-// message otherwise.
+// Writes main-dialog-windows.png, about-box-windows.png and
+// progress-window-windows.png there, each name with the suffix before ".png".
+// Start it as users start the program, in a folder whose zeldefs8.env names a
+// data folder, on a display (under Wine its X11 driver; the display scale is
+// Windows' own): scripts/windows-screenshots.sh does so at three scales. The
+// progress window is that of a backup of the data folder into the folder
+// "backup" of the working folder, held part-way through the fault file
+// system as the tests hold it. Exits 0 when all three images were written, 1
+// with a message otherwise.
+#include "HeldBackup.h"
 #include "app/FileUtility.h"
 #include "dialog/FileUtilityDlg.h"
 #include "engine/WideText.h"
@@ -21,7 +25,9 @@
 #include <wincodec.h>
 #include <wrl/client.h>
 
+#include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -89,11 +95,19 @@ HWND VisibleDialog(HWND except) {
     return search.found;
 }
 
+// The source file the backup is held at: about half of the folder's bytes
+// come before it.
+constexpr char kHeldFile[] = "ZELPRN5-002.DAT";
+
+enum class Step { kMainDialog, kAboutBox, kProgressWindow, kDone };
+
 struct Run {
     std::wstring folder;
     std::wstring suffix;
     HWND main = nullptr;
-    int aboutTicks = 0;
+    Step step = Step::kMainDialog;
+    HeldBackup* backup = nullptr;
+    int shownTicks = 0;
     int ticks = 0;
     int written = 0;
 
@@ -106,11 +120,29 @@ Run* g_run = nullptr;
 constexpr UINT kTickMs = 250;
 constexpr int kGiveUpTicks = 80;
 
+// Backs the data folder up into the folder "backup" of the working folder,
+// held until the progress window has been written; the window's own loop
+// runs the ticks meanwhile.
+void BackUpHeld(Run& run, CFileUtilityDlg& dialog) {
+    const std::filesystem::path destination = std::filesystem::current_path() / L"backup";
+    std::error_code error;
+    std::filesystem::create_directories(destination, error);
+    HeldBackup backup(dialog, kHeldFile);
+    run.step = Step::kProgressWindow;
+    run.backup = &backup;
+    if (error || !backup.Run(Narrow(destination.wstring()))) {
+        std::fprintf(stderr, "dialog_screenshots: the backup did not copy every file\n");
+    }
+    run.backup = nullptr;
+}
+
 // Each tick: once the main dialog has shown for a tick, so that the display
 // has drawn it, writes it and opens the About box from it, whose own modal
-// loop runs the next ticks; once the About box has shown for a tick, writes
-// it and closes it; then closes the main dialog. Anything else that shows
-// (a message) makes the run give up.
+// loop runs the next ticks; once the About box has shown for two ticks,
+// writes it and closes it; then starts a held backup, and once its progress
+// window has shown for two ticks with the backup held, writes it and lets
+// the backup go on; then closes the main dialog. Anything else that shows (a
+// message) makes the run give up.
 void CALLBACK Tick(HWND /*window*/, UINT /*message*/, UINT_PTR timer, DWORD /*time*/) {
     Run& run = *g_run;
     if (++run.ticks > kGiveUpTicks) {
@@ -121,18 +153,29 @@ void CALLBACK Tick(HWND /*window*/, UINT /*message*/, UINT_PTR timer, DWORD /*ti
         run.main = VisibleDialog(nullptr);
         return;
     }
-    if (run.aboutTicks == 0) {
-        run.aboutTicks = 1;
+    if (run.step == Step::kMainDialog) {
+        run.step = Step::kAboutBox;
         run.written += SaveWindow(run.main, run.Path(L"main-dialog-windows")) ? 1 : 0;
-        static_cast<CFileUtilityDlg*>(DialogOf(run.main))->OnVersion();
+        auto& dialog = static_cast<CFileUtilityDlg&>(*DialogOf(run.main));
+        dialog.OnVersion();
+        BackUpHeld(run, dialog);
         ::KillTimer(nullptr, timer);
-        DialogOf(run.main)->EndDialog(IDCANCEL);
+        dialog.EndDialog(IDCANCEL);
         return;
     }
-    HWND about = VisibleDialog(run.main);
-    if (about != nullptr && ++run.aboutTicks > 2) {
-        run.written += SaveWindow(about, run.Path(L"about-box-windows")) ? 1 : 0;
-        DialogOf(about)->EndDialog(IDCANCEL);
+    HWND shown = VisibleDialog(run.main);
+    if (shown == nullptr || ++run.shownTicks <= 2) {
+        return;
+    }
+    if (run.step == Step::kAboutBox) {
+        run.shownTicks = 0;
+        run.written += SaveWindow(shown, run.Path(L"about-box-windows")) ? 1 : 0;
+        DialogOf(shown)->EndDialog(IDCANCEL);
+    } else if (run.step == Step::kProgressWindow &&
+               run.backup->Held().WaitUntilReached(std::chrono::milliseconds(0))) {
+        run.step = Step::kDone;
+        run.written += SaveWindow(shown, run.Path(L"progress-window-windows")) ? 1 : 0;
+        run.backup->Held().Release();
     }
 }
 
@@ -148,5 +191,5 @@ int main(int argc, char* argv[]) {
     g_run = &run;
     ::SetTimer(nullptr, 0, kTickMs, Tick);
     CFileUtilityApp().InitInstance();
-    return run.written == 2 ? 0 : 1;
+    return run.written == 3 ? 0 : 1;
 }
