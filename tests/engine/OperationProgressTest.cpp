@@ -76,7 +76,7 @@ std::string BaseFile(const std::string& title) {
 // About 300 KB of lines, in text form (CR LF) or not (LF alone).
 std::string BigFile(bool inTextForm) {
     std::string text;
-    while (text.size() < 300 * 1024) {
+    while (text.size() < std::size_t{300} * 1024) {
         text += "0123456789 record line of the big file";
         text += inTextForm ? "\r\n" : "\n";
     }
