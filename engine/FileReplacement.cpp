@@ -117,6 +117,9 @@ FileResult CreateThroughUnnamedFile(const Replacement& job, FileHandle& file,
     if (FileResult result = WriteContent(job, file); result.status != FileStatus::kCopied) {
         return result;
     }
+    if (const int error = job.fs.FlushWrittenFile(file, false)) {
+        return job.Failed(FileStatus::kWriteFailed, error);
+    }
     if (const int error = job.fs.NameUnnamedFile(file, target)) {
         return job.Failed(error == EEXIST ? FileStatus::kCreateFailed : FileStatus::kWriteFailed,
                           error);

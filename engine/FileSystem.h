@@ -179,9 +179,10 @@ class FileSystem {
 
     // Makes a written file durable as far as this system's promise needs
     // before it is renamed into place. Linux: flushed when it replaces a file
-    // or lives on FUSE (a new file elsewhere is covered by FlushVolumeOf at
-    // the end of the operation). Windows: always, since a volume flush needs
-    // administrator rights there. Returns 0 or the errno.
+    // or lives on FUSE; a new file elsewhere only has its writeback started,
+    // and FlushVolumeOf at the end of the operation waits for it. Windows:
+    // always, since a volume flush needs administrator rights there. Returns
+    // 0 or the errno.
     [[nodiscard]] virtual int FlushWrittenFile(const FileHandle& file, bool replacing) = 0;
 
     // Closes a written file. Returns 0 or the errno of the failed close, which

@@ -282,6 +282,8 @@ INSTANTIATE_TEST_SUITE_P(
                                     false, "kWriteFailed", EIO},
                       InjectionCase{"FlushFails", false, kFlushes, On::kTemporary, 1, "EIO", true,
                                     "kWriteFailed", EIO},
+                      InjectionCase{"WritebackFailsOnNewFile", false, "sync_file_range",
+                                    On::kTemporary, 1, "EIO", false, "kWriteFailed", EIO},
                       InjectionCase{"SecondReadFails", false, "read", On::kSource, 2, "EIO", true,
                                     "kSourceUnreadable", EIO},
                       InjectionCase{"SecondReadFailsTranslating", true, "read", On::kSource, 2,
@@ -354,7 +356,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"CopyAcrossFileSystems", "copy_file_range", "(", "EXDEV", "kCopied"},
         RefusalCase{"CopyNotImplemented", "copy_file_range", "(", "ENOSYS", "kCopied"},
         RefusalCase{"CopyNotSupported", "copy_file_range", "(", "EOPNOTSUPP", "kCopied"},
-        RefusalCase{"CopyInvalid", "copy_file_range", "(", "EINVAL", "kCopied"}),
+        RefusalCase{"CopyInvalid", "copy_file_range", "(", "EINVAL", "kCopied"},
+        RefusalCase{"WritebackNotStarted", "sync_file_range", "(", "EINVAL", "kCopied"}),
     CaseName());
 
 struct ListingCase {
