@@ -180,9 +180,11 @@ class FileSystem {
     // Makes a written file durable as far as this system's promise needs
     // before it is renamed into place. Linux: flushed when it replaces a file
     // or lives on FUSE; a new file elsewhere only has its writeback started,
-    // and FlushVolumeOf at the end of the operation waits for it. Windows:
-    // always, since a volume flush needs administrator rights there. Returns
-    // 0 or the errno.
+    // and FlushVolumeOf at the end of the operation waits for it. Windows,
+    // where a volume flush needs administrator rights: a replaced file is
+    // flushed here; a new one once it is in place (RenameWithoutReplacing),
+    // on a worker thread, behind the copy of the next file. Returns 0 or the
+    // errno.
     [[nodiscard]] virtual int FlushWrittenFile(const FileHandle& file, bool replacing) = 0;
 
     // Closes a written file. Returns 0 or the errno of the failed close, which
@@ -191,8 +193,8 @@ class FileSystem {
 
     // Flushes the file system that holds directory ("" for the current one).
     // Linux: one syncfs, and on FUSE, which syncfs does not reach, the folder
-    // itself. Windows: nothing is left to do (every file was flushed as it
-    // was written); returns 0. Returns 0 or the errno.
+    // itself. Windows: waits for the new files' flushes; their first error.
+    // Returns 0 or the errno.
     [[nodiscard]] virtual int FlushVolumeOf(const std::string& directory) = 0;
 
     // Renames from onto to, replacing an existing to. On Windows a file held

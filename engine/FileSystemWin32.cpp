@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "engine/FileSystem.h"
+#include "engine/FlushBehind.h"
 #include "engine/WideText.h"
 
 const std::string_view kPathSeparators = "\\/:";
@@ -273,7 +274,10 @@ int Win32FileSystem::WriteAll(const FileHandle& file, const char* data, std::siz
 
 int Win32FileSystem::CreateNewFile(const std::string& path, FileHandle& file) {
     int error = 0;
-    FileHandle created = OpenPath(path, GENERIC_WRITE, 0, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, error);
+    // Others may read and move it: a new file is moved into place, and read by
+    // whoever wants it, while the flushing worker still holds it.
+    FileHandle created = OpenPath(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                                  CREATE_NEW, FILE_ATTRIBUTE_NORMAL, error);
     if (created.valid()) {
         file = std::move(created);
     }
@@ -308,12 +312,47 @@ int Win32FileSystem::SetOwner(const FileHandle& /*file*/, std::uint32_t /*owner*
     return 0;
 }
 
-int Win32FileSystem::FlushWrittenFile(const FileHandle& file, bool /*replacing*/) {
-    return ::FlushFileBuffers(Handle(file)) ? 0 : LastErrno();
+// Flushes and closes a handle the flushing worker was given.
+int FlushAndClose(std::intptr_t value) {
+    const HANDLE handle = reinterpret_cast<HANDLE>(value);
+    int error = ::FlushFileBuffers(handle) ? 0 : LastErrno();
+    if (!::CloseHandle(handle) && error == 0) {
+        error = LastErrno();
+    }
+    return error;
+}
+
+// Never destroyed: its worker may still wait for work while the program ends.
+FlushBehind& Flusher() {
+    static FlushBehind& flusher = *new FlushBehind(FlushAndClose);
+    return flusher;
+}
+
+// A new file's own handle from its flush until it is in place. Only a file in
+// place is flushed behind the copy of the next one, so that the flush the
+// operation waits for at its end is never that of a file it failed on.
+thread_local HANDLE t_unplaced = nullptr;
+
+void LetGoOfUnplaced() {
+    if (t_unplaced != nullptr) {
+        ::CloseHandle(t_unplaced);
+        t_unplaced = nullptr;
+    }
+}
+
+int Win32FileSystem::FlushWrittenFile(const FileHandle& file, bool replacing) {
+    // A replaced file is on disk before it takes the old one's place.
+    LetGoOfUnplaced();
+    if (replacing || !::DuplicateHandle(::GetCurrentProcess(), Handle(file), ::GetCurrentProcess(),
+                                        &t_unplaced, 0, FALSE, DUPLICATE_SAME_ACCESS)) {
+        t_unplaced = nullptr;
+        return ::FlushFileBuffers(Handle(file)) ? 0 : LastErrno();
+    }
+    return 0;
 }
 
 int Win32FileSystem::FlushVolumeOf(const std::string& /*directory*/) {
-    return 0;
+    return Flusher().Wait();
 }
 
 int Win32FileSystem::RenameReplacing(const std::string& from, const std::string& to) {
@@ -321,7 +360,13 @@ int Win32FileSystem::RenameReplacing(const std::string& from, const std::string&
 }
 
 int Win32FileSystem::RenameWithoutReplacing(const std::string& from, const std::string& to) {
-    return MoveWithRetries(from, to, 0);
+    const int error = MoveWithRetries(from, to, 0);
+    if (error == 0 && t_unplaced != nullptr) {
+        Flusher().Add(reinterpret_cast<std::intptr_t>(t_unplaced));
+        t_unplaced = nullptr;
+    }
+    LetGoOfUnplaced();
+    return error;
 }
 
 bool Win32FileSystem::IsOutOfSpace(int error) const {
@@ -329,6 +374,7 @@ bool Win32FileSystem::IsOutOfSpace(int error) const {
 }
 
 void Win32FileSystem::RemoveFile(const std::string& path) {
+    LetGoOfUnplaced();  // a temporary is removed when it will never be placed
     if (const std::optional<std::wstring> wide = WidenExactly(path)) {
         ::DeleteFileW(wide->c_str());
     }

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <thread>
@@ -124,21 +125,48 @@ BOOL WINAPI WriteFileFailing(HANDLE file, LPCVOID data, DWORD size, LPDWORD writ
     return g_writeFile(file, data, size, written, overlapped);
 }
 
-// The order of the flushes and moves the program makes.
-std::string g_placings;
+// The flushes and moves the program makes, in their order: "F name" when the
+// file then named name has been flushed, "M from>to" for a move. Flushes may
+// come from another thread.
+std::mutex g_placingsLock;
+std::vector<std::string> g_placings;
 using FlushFileBuffersFunction = BOOL(WINAPI*)(HANDLE);
 using MoveFileExWFunction = BOOL(WINAPI*)(LPCWSTR, LPCWSTR, DWORD);
 FlushFileBuffersFunction g_flush = nullptr;
 MoveFileExWFunction g_move = nullptr;
 
+std::string LeafName(const wchar_t* path) {
+    const std::wstring whole = path;
+    const std::wstring wide = whole.substr(whole.find_last_of(L"\\/") + 1);
+    return std::string(wide.begin(), wide.end());  // the test's names are ASCII
+}
+
+void Record(std::string placing) {
+    std::lock_guard lock(g_placingsLock);
+    g_placings.push_back(std::move(placing));
+}
+
 BOOL WINAPI FlushFileBuffersRecorded(HANDLE file) {
-    g_placings += 'F';
-    return g_flush(file);
+    wchar_t path[MAX_PATH] = {};
+    ::GetFinalPathNameByHandleW(file, path, MAX_PATH, FILE_NAME_NORMALIZED);
+    ::Sleep(150);  // a slow disk: whoever waits for the flush must really wait
+    const BOOL flushed = g_flush(file);
+    Record("F " + LeafName(path));
+    return flushed;
 }
 
 BOOL WINAPI MoveFileExWRecorded(LPCWSTR from, LPCWSTR to, DWORD flags) {
-    g_placings += 'M';
-    return g_move(from, to, flags);
+    const BOOL moved = g_move(from, to, flags);
+    Record("M " + LeafName(from) + ">" + LeafName(to));
+    return moved;
+}
+
+BOOL WINAPI FlushFileBuffersFailing(HANDLE file) {
+    if (FailsNow("FlushFileBuffers")) {
+        ::SetLastError(g_planted.error);
+        return FALSE;
+    }
+    return g_flush(file);
 }
 
 class WindowsFileSystemTest : public ::testing::Test {
@@ -330,6 +358,9 @@ TEST_F(WindowsFileSystemTest, AFailingSystemCallIsReportedWithItsMeaning) {
          ERROR_NOT_READY, FileStatus::kFolderUnreadable, EIO},
         {"the user's disk quota is full", "WriteFile", reinterpret_cast<void*>(&WriteFileFailing),
          1295 /* ERROR_DISK_QUOTA_EXCEEDED */, FileStatus::kDiskFull, ENOSPC},
+        {"a new file's flush, behind the copy of the next, fails", "FlushFileBuffers",
+         reinterpret_cast<void*>(&FlushFileBuffersFailing), ERROR_NOT_READY,
+         FileStatus::kWriteFailed, EIO},
     };
     for (const char* name : {"ZELBAS00.DAT", "A.ZEL", "B.ZEL", "C.ZEL"}) {
         src_.Write(name, "data\n");
@@ -341,6 +372,7 @@ TEST_F(WindowsFileSystemTest, AFailingSystemCallIsReportedWithItsMeaning) {
         ASSERT_TRUE(hook.installed()) << row.what;
         g_findNextFile = reinterpret_cast<FindNextFileWFunction>(hook.original());
         g_writeFile = reinterpret_cast<WriteFileFunction>(hook.original());
+        g_flush = reinterpret_cast<FlushFileBuffersFunction>(hook.original());
         struct : WaitIndicator {
             void BeginWaitCursor() override {}
             void EndWaitCursor() override {}
@@ -355,9 +387,11 @@ TEST_F(WindowsFileSystemTest, AFailingSystemCallIsReportedWithItsMeaning) {
     }
 }
 
-// Without a volume flush for everyone, each written file is flushed before
-// it is moved into place, so the completion message finds it on disk.
-TEST_F(WindowsFileSystemTest, EveryWrittenFileIsFlushedBeforeItIsMovedIntoPlace) {
+// Without a volume flush for everyone, each written file is flushed on its
+// own: a replacement before it takes the old file's place, a new file by the
+// time the operation ends (behind the copy of the next), so the completion
+// message finds every file on disk.
+TEST_F(WindowsFileSystemTest, EveryWrittenFileIsFlushedBeforeTheOperationEnds) {
     src_.Write("ZELBAS00.DAT", "base\n");
     src_.Write("ZELCODB0.DAT", "new\n");
     src_.Write("ZELLCOB0.DAT", "new\n");
@@ -371,7 +405,27 @@ TEST_F(WindowsFileSystemTest, EveryWrittenFileIsFlushedBeforeItIsMovedIntoPlace)
     g_placings.clear();
     const OperationReport report = CopyMaster();
     EXPECT_FALSE(report.HasFailures());
-    EXPECT_EQ(g_placings, "FMFMFM") << "the base file, one replaced and one new file";
+    const std::vector<std::string> placings = [] {
+        std::lock_guard lock(g_placingsLock);
+        return g_placings;
+    }();
+    std::vector<std::string> placed;
+    for (auto moved = placings.begin(); moved != placings.end(); ++moved) {
+        if (moved->rfind("M ", 0) != 0) {
+            continue;
+        }
+        const std::size_t arrow = moved->find('>');
+        const std::string from = moved->substr(2, arrow - 2);
+        const std::string to = moved->substr(arrow + 1);
+        placed.push_back(to);
+        const bool flushedBefore = std::find(placings.begin(), moved, "F " + from) != moved;
+        // After the move a flush may name the file by either name.
+        const bool flushedAfter = std::find(moved, placings.end(), "F " + from) != placings.end() ||
+                                  std::find(moved, placings.end(), "F " + to) != placings.end();
+        EXPECT_TRUE(to == "ZELCODB0.DAT" ? flushedBefore : flushedBefore || flushedAfter)
+            << to << " in " << ::testing::PrintToString(placings);
+    }
+    EXPECT_EQ(placed, (std::vector<std::string>{"zelbas00.dat", "ZELCODB0.DAT", "ZELLCOB0.DAT"}));
 }
 
 // A replacement keeps the marks Windows users set on the old file.
