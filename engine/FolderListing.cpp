@@ -10,17 +10,30 @@
 
 namespace {
 
-template <typename Entry>
-bool SortsBefore(const Entry& a, const Entry& b) {
-    return std::tie(a.folded, a.name) < std::tie(b.folded, b.name);
+// Orders a and b as their folded forms order (negative, 0 or positive).
+int CompareFolded(std::string_view a, std::string_view b) {
+    const std::size_t common = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        const auto x = static_cast<unsigned char>(FoldCase(a[i]));
+        const auto y = static_cast<unsigned char>(FoldCase(b[i]));
+        if (x != y) {
+            return x < y ? -1 : 1;
+        }
+    }
+    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
 }
 
-// The first eight bytes of text from offset at, as a number that orders as
-// the bytes do (missing bytes count as 0, below any byte of a name).
-std::uint64_t OrderWord(const std::string& text, std::size_t at) {
+bool SortsBefore(const std::string& a, const std::string& b) {
+    const int folded = CompareFolded(a, b);
+    return folded != 0 ? folded < 0 : a < b;
+}
+
+// The first eight folded bytes of name from offset at, as a number that orders
+// as the bytes do (missing bytes count as 0, below any byte of a name).
+std::uint64_t OrderWord(const std::string& name, std::size_t at) {
     std::uint64_t word = 0;
     for (std::size_t i = at; i < at + 8; ++i) {
-        word = word << 8 | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
+        word = word << 8 | (i < name.size() ? static_cast<unsigned char>(FoldCase(name[i])) : 0u);
     }
     return word;
 }
@@ -29,8 +42,7 @@ std::uint64_t OrderWord(const std::string& text, std::size_t at) {
 // reading the folder: every comparison reaches into two scattered strings.
 // Keys holding each folded name's first 16 bytes settle nearly every
 // comparison on their own; the entries are then moved once into that order.
-template <typename Entry>
-void SortEntries(std::vector<Entry>& entries) {
+void SortEntries(std::vector<std::string>& entries) {
     struct Key {
         std::uint64_t head;
         std::uint64_t tail;
@@ -39,7 +51,7 @@ void SortEntries(std::vector<Entry>& entries) {
     std::vector<Key> keys;
     keys.reserve(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        keys.push_back({OrderWord(entries[i].folded, 0), OrderWord(entries[i].folded, 8), i});
+        keys.push_back({OrderWord(entries[i], 0), OrderWord(entries[i], 8), i});
     }
     std::sort(keys.begin(), keys.end(), [&entries](const Key& a, const Key& b) {
         if (a.head != b.head || a.tail != b.tail) {
@@ -47,7 +59,7 @@ void SortEntries(std::vector<Entry>& entries) {
         }
         return SortsBefore(entries[a.index], entries[b.index]);
     });
-    std::vector<Entry> sorted;
+    std::vector<std::string> sorted;
     sorted.reserve(entries.size());
     for (const Key& key : keys) {
         sorted.push_back(std::move(entries[key.index]));
@@ -59,34 +71,28 @@ void SortEntries(std::vector<Entry>& entries) {
 
 FolderListing FolderListing::Read(FileSystem& fs, const std::string& directory) {
     FolderListing listing;
-    std::vector<std::string> names;
-    const int error = fs.ListFolder(directory, names);
+    const int error = fs.ListFolder(directory, listing.entries_);
     // A folder that is not there holds no files; any other failure is kept.
     listing.error_ = error == ENOENT || error == ENOTDIR ? 0 : error;
-    listing.entries_.reserve(names.size());
-    for (std::string& name : names) {
-        listing.entries_.push_back({FoldCase(name), std::move(name)});
-    }
     SortEntries(listing.entries_);
     return listing;
 }
 
-std::vector<FolderListing::Entry>::const_iterator FolderListing::FirstFolded(
-    std::string_view folded) const {
-    return std::lower_bound(
-        entries_.begin(), entries_.end(), folded,
-        [](const Entry& entry, std::string_view key) { return entry.folded < key; });
+std::vector<std::string>::const_iterator FolderListing::FirstFolded(std::string_view folded) const {
+    return std::lower_bound(entries_.begin(), entries_.end(), folded,
+                            [](const std::string& entry, std::string_view key) {
+                                return CompareFolded(entry, key) < 0;
+                            });
 }
 
 const std::string* FolderListing::Find(std::string_view name) const {
-    const std::string folded = FoldCase(name);
     const std::string* first = nullptr;
-    for (auto it = FirstFolded(folded); it != entries_.end() && it->folded == folded; ++it) {
-        if (it->name == name) {
-            return &it->name;
+    for (auto it = FirstFolded(name); it != entries_.end() && EqualsFolded(*it, name); ++it) {
+        if (*it == name) {
+            return &*it;
         }
         if (first == nullptr) {
-            first = &it->name;
+            first = &*it;
         }
     }
     return first;
@@ -95,24 +101,25 @@ const std::string* FolderListing::Find(std::string_view name) const {
 std::vector<std::string> FolderListing::Match(std::string_view pattern) const {
     // Every match starts with the pattern's literal prefix: only that range of
     // the sorted listing needs looking at.
-    const std::string prefix = FoldCase(LiteralPrefix(pattern));
+    const std::string_view prefix = LiteralPrefix(pattern);
     std::vector<std::string> matches;
-    const std::string* lastFolded = nullptr;
+    const std::string* last = nullptr;
     for (auto it = FirstFolded(prefix);
-         it != entries_.end() && std::string_view(it->folded).starts_with(prefix); ++it) {
-        if ((lastFolded == nullptr || *lastFolded != it->folded) &&
-            MatchesPattern(pattern, it->name)) {
-            matches.push_back(it->name);
-            lastFolded = &it->folded;
+         it != entries_.end() && it->size() >= prefix.size() &&
+         EqualsFolded(std::string_view(*it).substr(0, prefix.size()), prefix);
+         ++it) {
+        if ((last == nullptr || !EqualsFolded(*last, *it)) && MatchesPattern(pattern, *it)) {
+            matches.push_back(*it);
+            last = &*it;
         }
     }
     return matches;
 }
 
 void FolderListing::Add(std::string_view name) {
-    Entry entry{FoldCase(name), std::string(name)};
-    const auto at = std::lower_bound(entries_.begin(), entries_.end(), entry, SortsBefore<Entry>);
-    if (at == entries_.end() || at->name != entry.name) {
+    std::string entry(name);
+    const auto at = std::lower_bound(entries_.begin(), entries_.end(), entry, SortsBefore);
+    if (at == entries_.end() || *at != entry) {
         entries_.insert(at, std::move(entry));
     }
 }

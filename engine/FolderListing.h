@@ -41,13 +41,11 @@ class FolderListing {
     int error() const { return error_; }
 
   private:
-    struct Entry {
-        std::string folded;  // sort key: the name with A to Z folded
-        std::string name;
-    };
+    std::vector<std::string>::const_iterator FirstFolded(std::string_view folded) const;
 
-    std::vector<Entry>::const_iterator FirstFolded(std::string_view folded) const;
-
-    std::vector<Entry> entries_;  // sorted by folded name, then by name
+    // Sorted by the names with A to Z folded, then by the names themselves;
+    // the folded forms are compared as they are needed, never stored, so a
+    // crowded folder costs one string per entry, as its listing does.
+    std::vector<std::string> entries_;
     int error_ = 0;
 };

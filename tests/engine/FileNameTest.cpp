@@ -71,22 +71,23 @@ TEST_F(FolderListingTest, ExactSpellingWinsElseFirstInByteOrder) {
     if (folder_.FoldsCase()) {
         GTEST_SKIP() << kFoldsCase;
     }
-    const FolderListing listing = ListingOf({"base.dat", "BASE.DAT", "Base.Dat"});
+    const FolderListing listing =
+        ListingOf({"base.dat", "BASE.DAT", "Base.Dat", "BASE.DA", "base.dat.bak"});
     struct Row {
         const char* asked;
         const char* found;
     } rows[] = {
-        {"base.dat", "base.dat"},
-        {"BASE.DAT", "BASE.DAT"},
-        {"Base.Dat", "Base.Dat"},
-        {"bASE.DAT", "BASE.DAT"},  // "B" sorts before "b"
+        {"base.dat", "base.dat"},         {"BASE.DAT", "BASE.DAT"},
+        {"Base.Dat", "Base.Dat"},         {"bASE.DAT", "BASE.DAT"},  // "B" sorts before "b"
+        {"base.da", "BASE.DA"},                                      // a name that starts another
+        {"BASE.DAT.BAK", "base.dat.bak"},
     };
     for (const Row& row : rows) {
         const std::string* found = listing.Find(row.asked);
         ASSERT_NE(found, nullptr) << row.asked;
         EXPECT_EQ(*found, row.found) << row.asked;
     }
-    EXPECT_EQ(listing.Find("base.da"), nullptr);
+    EXPECT_EQ(listing.Find("base.d"), nullptr);
 }
 
 TEST_F(FolderListingTest, PatternYieldsOneEntryPerFoldedName) {
