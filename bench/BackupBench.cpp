@@ -12,6 +12,7 @@
 #include "Subprocess.h"
 #include "Timing.h"
 #include "engine/DataFolder.h"
+#include "engine/OperationProgress.h"
 
 namespace {
 
@@ -53,11 +54,31 @@ int CopiedSourceNames(const fs::path& source, const fs::path& destination,
     return 1;
 }
 
-int RunEngine(const fs::path& source, const fs::path& destination, std::string* error) {
+// Takes every progress report as a front end would, without showing it.
+struct CountingProgress final : OperationProgress {
+    void Planned(std::size_t files, std::uint64_t bytes) override { total = files + bytes; }
+    void FileStarted(std::string_view, std::uint64_t) override { ++started; }
+    void FileAdvanced(std::uint64_t done) override { advanced = done; }
+    void FileEnded(const FileResult&) override { ++ended; }
+    bool StopRequested() override { return false; }
+    std::uint64_t total = 0;
+    std::uint64_t started = 0;
+    std::uint64_t advanced = 0;
+    std::uint64_t ended = 0;
+};
+
+int RunEngine(const fs::path& source, const fs::path& destination, std::string* error,
+              bool withProgress = false) {
     NoWaitCursor cursor;
     OperationReport report;
-    RunOperation(cursor, KIND_BACKUP, source.string() + "/", destination.string() + "/",
-                 kDefaultSampleTitle, &report);
+    const std::string from = source.string() + "/";
+    const std::string to = destination.string() + "/";
+    if (withProgress) {
+        CountingProgress progress;
+        RunOperation(cursor, progress, KIND_BACKUP, from, to, kDefaultSampleTitle, &report);
+    } else {
+        RunOperation(cursor, KIND_BACKUP, from, to, kDefaultSampleTitle, &report);
+    }
     if (report.HasFailures()) {
         const FileResult first = report.Failures().front();
         return FailWith(error, "the engine failed on " + first.name + " (errno " +
@@ -124,7 +145,8 @@ int RunMethod(Method method, const Sources& sources, const fs::path& destination
               std::string* error) {
     switch (method) {
         case Method::kEngine:
-            return RunEngine(sources.all, destination, error);
+        case Method::kEngineProgress:
+            return RunEngine(sources.all, destination, error, method == Method::kEngineProgress);
         case Method::kCp:
             return RunCp(sources.all, sources.names, destination, error);
         case Method::kCpSync:
@@ -189,6 +211,8 @@ const char* MethodName(Method method) {
     switch (method) {
         case Method::kEngine:
             return "engine";
+        case Method::kEngineProgress:
+            return "engine+progress";
         case Method::kCp:
             return "cp";
         case Method::kCpSync:

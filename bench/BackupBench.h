@@ -1,5 +1,6 @@
 // BackupBench: times a backup by the engine against other ways of copying the
-// same files: cp, cp followed by "sync -f", unix2dos run once per file, and,
+// same files: cp, cp followed by "sync -f", unix2dos run once per file, the
+// engine with a progress listener, and,
 // when a Windows build is given, that build's backup under Wine against a
 // plain CopyFileW copy under Wine (with and without a flush of each file).
 //
@@ -17,13 +18,14 @@
 #include <vector>
 
 enum class Method {
-    kEngine,         // RunOperation(KIND_BACKUP)
-    kCp,             // cp of the same source files
-    kCpSync,         // the same cp, then sync -f on the destination
-    kUnix2dos,       // unix2dos -f -n, one process per file
-    kWineEngine,     // backup-folder.exe under Wine
-    kWineCopy,       // copy-files.exe under Wine: CopyFileW of each file
-    kWineCopyFlush,  // the same, each copy flushed as the engine's Windows build does
+    kEngine,          // RunOperation(KIND_BACKUP)
+    kEngineProgress,  // the same with a listener for its progress, as the front ends run it
+    kCp,              // cp of the same source files
+    kCpSync,          // the same cp, then sync -f on the destination
+    kUnix2dos,        // unix2dos -f -n, one process per file
+    kWineEngine,      // backup-folder.exe under Wine
+    kWineCopy,        // copy-files.exe under Wine: CopyFileW of each file
+    kWineCopyFlush,   // the same, each copy flushed as the engine's Windows build does
 };
 
 // A short name of method, as its destination folders and reports show it.
