@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "engine/FileSystem.h"
-#include "engine/WideText.h"
+#include "widetext/WideText.h"
 
 const std::string_view kPathSeparators = "\\/:";
 
