@@ -4,7 +4,9 @@
 #include <map>
 
 const AppIcon* LoadAppIcon(const IconTemplate& icon) {
-    static std::map<int, AppIcon> loaded;
+    // Kept for the program's life and never destroyed, so that no icon goes
+    // after the QApplication it was made under has.
+    static auto& loaded = *new std::map<int, AppIcon>;
     auto found = loaded.find(icon.id);
     if (found == loaded.end()) {
         // One folder a size; each image is read when first drawn.
