@@ -11,30 +11,30 @@ constexpr auto kRedrawInterval = std::chrono::milliseconds(100);
 }  // namespace
 
 void TerminalProgress::Planned(std::size_t files, std::uint64_t bytes) {
-    files_ = files;
-    bytes_ = bytes;
+    m_files = files;
+    m_bytes = bytes;
 }
 
 void TerminalProgress::FileStarted(std::string_view name, std::uint64_t size) {
-    ++started_;
-    current_ = DecodePath(name);
-    currentSize_ = size;
-    currentDone_ = 0;
+    ++m_started;
+    m_current = DecodePath(name);
+    m_currentSize = size;
+    m_currentDone = 0;
     Show(false);
 }
 
 void TerminalProgress::FileAdvanced(std::uint64_t done) {
-    currentDone_ = done;
+    m_currentDone = done;
     Show(false);
 }
 
 void TerminalProgress::FileEnded(const FileResult&) {
-    finishedBytes_ += currentSize_;
-    currentDone_ = 0;
+    m_finishedBytes += m_currentSize;
+    m_currentDone = 0;
 }
 
 void TerminalProgress::Finish() {
-    if (drawn_) {
+    if (m_drawn) {
         Show(true);
         WriteStandardError("\n");
     }
@@ -42,14 +42,14 @@ void TerminalProgress::Finish() {
 
 void TerminalProgress::Show(bool now) {
     const auto time = std::chrono::steady_clock::now();
-    if (!show_ || (!now && time - shown_ < kRedrawInterval)) {
+    if (!m_show || (!now && time - m_shown < kRedrawInterval)) {
         return;
     }
-    shown_ = time;
-    drawn_ = true;
-    const std::uint64_t done = finishedBytes_ + currentDone_;
-    const std::uint64_t percent = bytes_ == 0 ? 100 : done * 100 / bytes_;
+    m_shown = time;
+    m_drawn = true;
+    const std::uint64_t done = m_finishedBytes + m_currentDone;
+    const std::uint64_t percent = m_bytes == 0 ? 100 : done * 100 / m_bytes;
     // Clears to the line's end: a shorter name leaves nothing of a longer one.
-    WriteStandardError("\r" + std::to_string(started_) + " / " + std::to_string(files_) +
-                       " ファイル  " + std::to_string(percent) + "%  " + current_ + "\x1b[K");
+    WriteStandardError("\r" + std::to_string(m_started) + " / " + std::to_string(m_files) +
+                       " ファイル  " + std::to_string(percent) + "%  " + m_current + "\x1b[K");
 }

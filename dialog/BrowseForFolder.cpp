@@ -1,7 +1,5 @@
 #include "dialog/BrowseForFolder.h"
 
-#include "platform/Prompts.h"
-
-int BrowseForFolder(const CDialog* owner, const std::string& prompt, std::string& path) {
+BrowseResult BrowseForFolder(const CDialog* owner, const std::string& prompt, std::string& path) {
     return ActivePrompts().BrowseFolder(owner, prompt, path);
 }

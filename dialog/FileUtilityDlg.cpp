@@ -3,16 +3,22 @@
 #include "config/EnvFile.h"
 #include "dialog/AboutDlg.h"
 #include "dialog/BrowseForFolder.h"
+#include "dialog/DialogMessages.h"
 #include "dialog/MinimizedIcon.h"
 #include "dialog/RequestChecks.h"
 #include "engine/FileSystem.h"
 #include "platform/Prompts.h"
 #include "platform/TextEncoding.h"
 #include "res/DialogTemplates.h"
+#include "res/Icons.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
 namespace {
+
+std::size_t FolderTextBytes(std::string_view folder) {
+    return FileSystem::Default().PathBytes(folder);
+}
 
 // Which handler a control's notification runs.
 struct CommandHandler {
@@ -35,26 +41,26 @@ constexpr CommandHandler kCommandHandlers[] = {
 
 }  // namespace
 
+const TextEncoding kFolderTextEncoding = TextEncoding::FolderText(&FolderTextBytes);
+
 CFileUtilityDlg::CFileUtilityDlg(CDialog* parent)
-    : CDialog(*FindDialogTemplate(IDD_FILEUTILITY_DIALOG), parent, LoadAppIcon(IDR_MAINFRAME)),
-      m_hIcon(LoadAppIcon(IDR_MAINFRAME)),
-      m_exchange(*this),
+    : CDialog(*FindDialogTemplate(IDD_FILEUTILITY_DIALOG), parent,
+              LoadAppIcon(*FindIconTemplate(IDR_MAINFRAME))),
+      m_hIcon(LoadAppIcon(*FindIconTemplate(IDR_MAINFRAME))),
+      m_exchange(*this, &TooManyCharacters),
       m_fileSystem(&FileSystem::Default()) {
     BindFields();
 }
 
 void CFileUtilityDlg::BindFields() {
     m_exchange.BindControl(IDC_EDIT_NEWDIR, &m_editNewDir);
-    m_exchange.BindText(IDC_EDIT_SRC_DIR, &m_strSrcDir, kFolderFieldLimit,
-                        TextEncoding::kFileSystem);
+    m_exchange.BindText(IDC_EDIT_SRC_DIR, &m_strSrcDir, kFolderFieldLimit, kFolderTextEncoding);
     m_exchange.BindText(IDC_EDIT_SRC_TITLE, &m_strSrcTitle, 0, TextEncoding::kShiftJis);
-    m_exchange.BindText(IDC_EDIT_DST_DIR, &m_strDstDir, kFolderFieldLimit,
-                        TextEncoding::kFileSystem);
+    m_exchange.BindText(IDC_EDIT_DST_DIR, &m_strDstDir, kFolderFieldLimit, kFolderTextEncoding);
     m_exchange.BindText(IDC_EDIT_DST_TITLE, &m_strDstTitle, kTitleFieldLimit,
                         TextEncoding::kShiftJis);
     m_exchange.BindRadioGroup({IDC_RADIO_NEW, IDC_RADIO_CARRYOVER, IDC_RADIO_BACKUP}, &m_nKind);
-    m_exchange.BindText(IDC_EDIT_NEWDIR, &m_strNewDir, kFolderFieldLimit,
-                        TextEncoding::kFileSystem);
+    m_exchange.BindText(IDC_EDIT_NEWDIR, &m_strNewDir, kFolderFieldLimit, kFolderTextEncoding);
 }
 
 void CFileUtilityDlg::OnCommand(int id, Notification notification) {
@@ -93,11 +99,11 @@ void CFileUtilityDlg::SetSource(std::string folder) {
 }
 
 std::string CFileUtilityDlg::SourceBytes() const {
-    return *BytesOfText(m_strSrcDir, m_srcDirBytes, TextEncoding::kFileSystem);
+    return *BytesOfText(m_strSrcDir, m_srcDirBytes, kFolderTextEncoding);
 }
 
 std::string CFileUtilityDlg::DestinationBytes() const {
-    return *BytesOfText(m_strDstBase, m_dstBaseBytes, TextEncoding::kFileSystem) + m_strNewDir;
+    return *BytesOfText(m_strDstBase, m_dstBaseBytes, kFolderTextEncoding) + m_strNewDir;
 }
 
 std::optional<std::string> CFileUtilityDlg::TitleBytes() const {
@@ -114,7 +120,7 @@ void CFileUtilityDlg::AddAboutToSystemMenu() {
 void CFileUtilityDlg::OnBrowseSource() {
     std::string path;
     if (BrowseForFolder(this, "Zelmoraのデータのあるフォルダを選択してください。", path) !=
-        kBrowseChosen) {
+        BrowseResult::kChosen) {
         return;
     }
     SetSource(WithTrailingSeparator(path));
@@ -124,7 +130,7 @@ void CFileUtilityDlg::OnBrowseSource() {
 void CFileUtilityDlg::OnBrowseDest() {
     std::string path;
     if (BrowseForFolder(this, "Zelmoraのデータを作成するフォルダを選択してください。", path) !=
-        kBrowseChosen) {
+        BrowseResult::kChosen) {
         return;
     }
     if (path.empty()) {
@@ -171,12 +177,12 @@ void CFileUtilityDlg::OnVersion() {
     about.DoModal();
 }
 
-void CFileUtilityDlg::OnSysCommand(unsigned nID, long lParam) {
-    if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
+void CFileUtilityDlg::OnSysCommand(SystemCommand nID) {
+    if (nID == SystemCommand::MenuItem(IDM_ABOUTBOX)) {
         OnVersion();
         return;
     }
-    CDialog::OnSysCommand(nID, lParam);
+    CDialog::OnSysCommand(nID);
 }
 
 const AppIcon* CFileUtilityDlg::OnQueryDragIcon() const {

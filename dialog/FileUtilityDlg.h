@@ -29,6 +29,10 @@
 inline constexpr int kFolderFieldLimit = 256;
 inline constexpr int kTitleFieldLimit = 50;
 
+// Folder fields, counted as the engine counts a path (code page 932 bytes on
+// Windows, as the family's programs count them).
+extern const TextEncoding kFolderTextEncoding;
+
 // How long an operation runs before its progress window opens: a shorter
 // one looks as it always did.
 inline constexpr std::chrono::milliseconds kProgressWindowDelay{500};
@@ -60,7 +64,7 @@ class CFileUtilityDlg : public CDialog {
     void OnChangeNewDir();
     void OnExecute();
     void OnVersion();
-    void OnSysCommand(unsigned nID, long lParam) override;
+    void OnSysCommand(SystemCommand nID) override;
     bool OnPaint() override;
     const AppIcon* OnQueryDragIcon() const override;
 

@@ -65,7 +65,9 @@ int CopyDataFile(std::string_view name, std::string_view srcFolder, std::string_
 // differ only in case, only the first in byte order is copied. Returns 0 when
 // nothing matches or srcFolder could not be listed to its end (what matched
 // before the failure is still copied), 1 otherwise (also when some single
-// copies failed).
+// copies failed). RunOperation does not call it (it matches its patterns in
+// its own listing of the source and reports each file); it stays as the
+// engine's copy of one pattern.
 int CopyDataFiles(std::string_view pattern, std::string_view srcFolder, std::string_view dstFolder);
 
 // Returns 1 when folder + "ZELBAS00.DAT" exists (in any letter case) as a

@@ -9,7 +9,7 @@
 
 #include "engine/FileSystem.h"
 #include "engine/FlushBehind.h"
-#include "engine/WideText.h"
+#include "widetext/WideText.h"
 
 const std::string_view kPathSeparators = "\\/:";
 

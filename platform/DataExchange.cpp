@@ -91,10 +91,7 @@ bool DataExchange::ReadText(const TextBinding& binding, bool checkLimits) {
 }
 
 void DataExchange::RefuseTooLong(const TextBinding& binding) {
-    const std::string limit = std::to_string(binding.maxBytes);
-    ShowMessageBox(&m_dialog, ApplicationName(),
-                   "入力できる文字数を超えています。\n" + limit + "バイト（半角" + limit +
-                       "文字）以内にしてください。",
-                   MessageIcon::kWarning, MessageButtons::kOk);
+    ShowMessageBox(&m_dialog, ApplicationName(), m_tooLong(binding.maxBytes), MessageIcon::kWarning,
+                   MessageButtons::kOk);
     m_dialog.GotoDlgCtrl(binding.editId);
 }

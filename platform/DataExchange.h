@@ -20,8 +20,12 @@ class CEdit;
 
 class DataExchange {
   public:
-    // dialog holds the controls and owns the too-many-characters message.
-    explicit DataExchange(CDialog& dialog) : m_dialog(dialog) {}
+    // The message that refuses a text longer than its limit of maxBytes.
+    using TooLongMessage = std::string (*)(int maxBytes);
+
+    // dialog holds the controls and owns the too-long message, whose text
+    // tooLong gives.
+    DataExchange(CDialog& dialog, TooLongMessage tooLong) : m_dialog(dialog), m_tooLong(tooLong) {}
 
     // Makes control stand for edit editId from now on; the exchange moves no
     // text for it.
@@ -39,7 +43,7 @@ class DataExchange {
     void PushAll();
 
     // Reads every control into its field. Stops at the first text longer than
-    // its limit: shows the too-many-characters message (caption: the
+    // its limit: shows the too-long message (caption: the
     // application's name), focuses that control with its text selected and
     // leaves that field and the later ones as they were. Returns true when
     // every field was read, false when it stopped.
@@ -71,6 +75,7 @@ class DataExchange {
     void RefuseTooLong(const TextBinding& binding);
 
     CDialog& m_dialog;
+    TooLongMessage m_tooLong;
     std::vector<Binding> m_bindings;
     bool m_inExchange = false;
 };

@@ -110,25 +110,25 @@ void CDialog::OnCommand(int id, Notification notification) {
     if (notification != Notification::kClicked) {
         return;
     }
-    if (id == IDOK) {
+    if (id == kOkId) {
         OnOK();
-    } else if (id == IDCANCEL) {
+    } else if (id == kCancelId) {
         OnCancel();
     }
 }
 
-void CDialog::OnSysCommand(unsigned id, long /*lParam*/) {
-    switch (id & 0xFFF0) {
-        case SC_CLOSE:
+void CDialog::OnSysCommand(SystemCommand nID) {
+    switch (nID.kind) {
+        case SystemCommand::Kind::kClose:
             OnCancel();
             break;
-        case SC_MINIMIZE:
+        case SystemCommand::Kind::kMinimize:
             ShowMinimized();
             break;
-        case SC_RESTORE:
+        case SystemCommand::Kind::kRestore:
             ShowNormal();
             break;
-        default:
+        case SystemCommand::Kind::kMenuItem:
             break;
     }
 }

@@ -21,17 +21,21 @@
 
 class DialogWindow;
 
-// The system menu's own commands (<windows.h> has them as macros of the
-// same values).
-#ifndef SC_MINIMIZE
-inline constexpr unsigned SC_MINIMIZE = 0xF020;
-inline constexpr unsigned SC_CLOSE = 0xF060;
-inline constexpr unsigned SC_RESTORE = 0xF120;
-#endif
+// A command of the window's system menu (OnSysCommand): one of the window's
+// own, or an item the program appended (AppendSystemMenuItem) by its number.
+struct SystemCommand {
+    enum class Kind { kClose, kMinimize, kRestore, kMenuItem };
+
+    static constexpr SystemCommand MenuItem(unsigned item) { return {Kind::kMenuItem, item}; }
+    bool operator==(const SystemCommand&) const = default;
+
+    Kind kind;
+    unsigned item = 0;  // kMenuItem only
+};
 
 // What a control tells its dialog (OnCommand).
 enum class Notification {
-    kClicked,  // a push button was pressed
+    kClicked,  // a button other than a radio button was pressed
     kChecked,  // a radio button became the checked one, however that came about
     kChanged,  // an edit's text changed, by the user or by the program
 };
@@ -65,7 +69,9 @@ class CDialog {
     // True from DoModal or Create until EndDialog.
     bool IsOpen() const;
 
-    // The result EndDialog gave, or 0 while none was given.
+    // The result EndDialog gave, or 0 while none was given. DoModal returns
+    // it to the program; this is how the tests see it of a dialog they
+    // opened with Create.
     int Result() const;
 
     // Controls by identifier. Each call on an identifier the template does
@@ -75,10 +81,12 @@ class CDialog {
     // cursor and selection kept).
     void SetDlgItemText(int id, std::string_view text);
     void EnableDlgItem(int id, bool enable);
+    // Read by the tests, which check on every platform what the user can
+    // reach (the program only sets it).
     bool IsDlgItemEnabled(int id) const;
     bool IsDlgButtonChecked(int id) const;
-    // Checks or unchecks one radio button; checking it unchecks the others
-    // of its group.
+    // Checks or unchecks one button; checking a radio button unchecks the
+    // others of its group.
     void CheckDlgButton(int id, bool checked);
     // Limits what the user can type or paste into edit id to maxBytes bytes
     // of encoding (0: no limit). A text the program sets is shown whole even
@@ -87,7 +95,8 @@ class CDialog {
     void LimitText(int id, int maxBytes, TextEncoding encoding);
     // Gives control id the focus and, for an edit, selects its whole text.
     void GotoDlgCtrl(int id);
-    // Moves progress bar id to position (0 to kProgressBarRange) / returns it.
+    // Moves progress bar id to position (0 to kProgressBarRange) / returns it
+    // (read by the tests of the progress window on every platform).
     void SetDlgItemProgress(int id, int position);
     int GetDlgItemProgress(int id) const;
 
@@ -119,16 +128,16 @@ class CDialog {
     // Runs once, when the window and its controls exist, before it shows.
     // Returns true to let the first tab stop take the focus.
     virtual bool OnInitDialog() { return true; }
-    // A control's notification. The default runs OnOK for IDOK and OnCancel
-    // for IDCANCEL when clicked.
+    // A control's notification. The default runs OnOK for kOkId and OnCancel
+    // for kCancelId when clicked.
     virtual void OnCommand(int id, Notification notification);
-    // Enter (the default button) ends the dialog with IDOK by default.
-    virtual void OnOK() { EndDialog(IDOK); }
-    // Escape and the close box end the dialog with IDCANCEL by default.
-    virtual void OnCancel() { EndDialog(IDCANCEL); }
+    // Enter (the default button) ends the dialog with kOkId by default.
+    virtual void OnOK() { EndDialog(kOkId); }
+    // Escape and the close box end the dialog with kCancelId by default.
+    virtual void OnCancel() { EndDialog(kCancelId); }
     // A command from the system menu. The default closes, minimises and
     // restores.
-    virtual void OnSysCommand(unsigned id, long lParam);
+    virtual void OnSysCommand(SystemCommand nID);
     // Paints the window when the platform lets the program paint it.
     // Returns true when it painted, false to let the window paint itself.
     virtual bool OnPaint() { return false; }

@@ -3,18 +3,25 @@
 // position and size in dialog units (a quarter of the font's average
 // character width across, an eighth of its height down).
 //
-// The templates themselves live in res/; BuildDialog (DialogBuilder.h) turns
-// one into widgets.
+// The templates themselves live in res/; each platform turns one into its
+// controls (qt/DialogBuilder.cpp, win32/Win32DialogTemplate.cpp).
+//
+// A new kind of control (a check box, say) is:
+//   1. its ControlKind below, and its entries in the templates of res/;
+//   2. one case per platform: CreateControl in qt/DialogBuilder.cpp, ClassOf
+//      in win32/Win32DialogTemplate.cpp;
+//   3. its binding to a dialog's field in DataExchange.h, when it holds one.
+// The windows need nothing more: a button that is no radio button notifies
+// kClicked and is checked through IsDlgButtonChecked and CheckDlgButton, and
+// GetDlgItemText and EnableDlgItem serve any control.
 #pragma once
 
 #include <span>
 
-// The push buttons that end a dialog by default, and the results of a dialog
-// they end (<windows.h> has them as macros of the same values).
-#ifndef IDOK
-inline constexpr int IDOK = 1;
-inline constexpr int IDCANCEL = 2;
-#endif
+// The identifiers of the push buttons that end a dialog by default (Enter
+// presses the one, Escape the other), and the results of a dialog they end.
+inline constexpr int kOkId = 1;
+inline constexpr int kCancelId = 2;
 
 enum class ControlKind {
     kPushButton,

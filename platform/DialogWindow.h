@@ -49,9 +49,7 @@ class DialogWindow {
     }
     static void Ok(CDialog& dialog) { dialog.OnOK(); }
     static void Cancel(CDialog& dialog) { dialog.OnCancel(); }
-    static void SysCommand(CDialog& dialog, unsigned id, long lParam) {
-        dialog.OnSysCommand(id, lParam);
-    }
+    static void SysCommand(CDialog& dialog, SystemCommand command) { dialog.OnSysCommand(command); }
     static bool Paint(CDialog& dialog) { return dialog.OnPaint(); }
     static void Timer(CDialog& dialog, unsigned id) { dialog.OnTimer(id); }
     static const AppIcon* QueryDragIcon(const CDialog& dialog) { return dialog.OnQueryDragIcon(); }

@@ -14,9 +14,8 @@ enum class MessageIcon { kInformation, kQuestion, kWarning };
 enum class MessageButtons { kOk, kYesNo };  // Yes/No has Yes as the default button
 enum class MessageAnswer { kOk, kYes, kNo };
 
-// BrowseFolder results.
-inline constexpr int kBrowseChosen = 1;
-inline constexpr int kBrowseCancelled = 2;
+// How a folder browser ended (BrowseFolder).
+enum class BrowseResult { kChosen = 1, kCancelled = 2 };
 
 class Prompts {
   public:
@@ -29,12 +28,12 @@ class Prompts {
                                       const std::string& text, MessageIcon icon,
                                       MessageButtons buttons) = 0;
 
-    // Lets the user choose a folder, showing prompt (UTF-8). Returns
-    // kBrowseChosen with the folder's path in path as the engine's folder
-    // text (empty when the chosen item has no file-system path), or
-    // kBrowseCancelled leaving path as it was.
-    virtual int BrowseFolder(const CDialog* owner, const std::string& prompt,
-                             std::string& path) = 0;
+    // Lets the user choose a folder, showing prompt (UTF-8). Returns kChosen
+    // with the folder's path in path as the engine's folder text (empty when
+    // the chosen item has no file-system path), or kCancelled leaving path as
+    // it was.
+    virtual BrowseResult BrowseFolder(const CDialog* owner, const std::string& prompt,
+                                      std::string& path) = 0;
 };
 
 // The platform's own prompts, defined by the implementation the build links.

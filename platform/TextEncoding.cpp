@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "engine/FileSystem.h"
 #include "platform/CodePage932.h"
 
 namespace {
@@ -92,8 +91,8 @@ bool IsUtf8(std::string_view text) {
 }  // namespace
 
 std::size_t EncodedLength(std::string_view text, TextEncoding encoding) {
-    if (encoding == TextEncoding::kFileSystem) {
-        return FileSystem::Default().PathBytes(text);
+    if (encoding.form == TextEncoding::Form::kFolderText) {
+        return encoding.countBytes(text);
     }
     std::string rest(text);
     const std::size_t before = rest.size();
@@ -134,7 +133,7 @@ std::string DecodePath(std::string_view path) {
 
 std::optional<std::string> BytesOfText(std::string_view text, const std::string& held,
                                        TextEncoding encoding) {
-    if (encoding == TextEncoding::kShiftJis) {
+    if (encoding.form == TextEncoding::Form::kShiftJis) {
         return text == DecodeTitle(held) ? std::optional<std::string>(held) : EncodeTitle(text);
     }
     return text == DecodePath(held) ? held : std::string(text);

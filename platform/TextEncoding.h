@@ -3,8 +3,7 @@
 //
 // Titles live in base files as Shift-JIS (code page 932) bytes and their
 // limits count those bytes; folder texts go to the engine as its folder
-// texts and their limits count them as the engine does (FileSystem::PathBytes:
-// code page 932 bytes on Windows, as the family's programs count them). Bytes
+// texts and their limits count them as the program says (FolderText). Bytes
 // the program was given (a title read from a base file, a folder from the
 // environment file or the browser) are shown readably but cannot always come
 // back from the text shown: the dialog keeps them and hands them on while
@@ -16,7 +15,22 @@
 #include <string>
 #include <string_view>
 
-enum class TextEncoding { kShiftJis, kFileSystem };
+// How a text is held as bytes and how its limit counts them.
+struct TextEncoding {
+    enum class Form { kShiftJis, kFolderText };
+    using ByteCounter = std::size_t (*)(std::string_view text);
+
+    // Titles: Shift-JIS bytes.
+    static const TextEncoding kShiftJis;
+    // Folder texts, whose limits countBytes counts.
+    static constexpr TextEncoding FolderText(ByteCounter countBytes) {
+        return {Form::kFolderText, countBytes};
+    }
+
+    Form form;
+    ByteCounter countBytes;  // kFolderText only
+};
+inline constexpr TextEncoding TextEncoding::kShiftJis{Form::kShiftJis, nullptr};
 
 // Returns the number of bytes text takes in encoding. A character that
 // Shift-JIS cannot hold counts as its substitute; U+FFFD, which stands for a

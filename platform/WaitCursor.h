@@ -1,13 +1,10 @@
-// WaitCursor: the hourglass shown while an operation blocks the window, as
-// the engine's WaitIndicator.
+// WaitCursor: the hourglass shown while work blocks the window.
 #pragma once
 
-#include "engine/DataFolder.h"
-
-class WaitCursor final : public WaitIndicator {
+class WaitCursor {
   public:
     // Shows the wait cursor over the whole application until EndWaitCursor.
-    void BeginWaitCursor() override;
+    void BeginWaitCursor();
     // Restores the cursor that was shown before BeginWaitCursor.
-    void EndWaitCursor() override;
+    void EndWaitCursor();
 };

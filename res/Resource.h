@@ -3,7 +3,14 @@
 // templates, the dialogs and the tests name each control the same way.
 #pragma once
 
-#include "platform/DialogTemplate.h"  // IDOK, IDCANCEL
+#include "platform/DialogTemplate.h"
+
+// The dialogs' OK and Cancel buttons. <windows.h>, which the Windows tests
+// include beside this header, has them as macros of the same values.
+#ifndef IDOK
+inline constexpr int IDOK = kOkId;
+inline constexpr int IDCANCEL = kCancelId;
+#endif
 
 // Templates, strings and the icon.
 inline constexpr int IDD_ABOUTBOX = 100;

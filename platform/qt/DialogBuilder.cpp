@@ -73,6 +73,7 @@ QString AccessibleName(const DialogTemplate& form, const ControlTemplate& contro
     return box != nullptr ? ReadableText(*box) + QLatin1Char(' ') + own : own;
 }
 
+// The one place that says what each kind of control is on Qt.
 QWidget* CreateControl(QDialog& dialog, const ControlTemplate& control, const QIcon& icon,
                        int iconSize) {
     const QString text = QString::fromUtf8(control.text);
@@ -116,14 +117,13 @@ QWidget* CreateControl(QDialog& dialog, const ControlTemplate& control, const QI
     return nullptr;
 }
 
-Qt::FocusPolicy FocusPolicyOf(const ControlTemplate& control) {
+// Tab reaches tab stops alone; a control that takes input (Qt gives it a
+// focus policy of its own) still takes the focus when clicked.
+Qt::FocusPolicy FocusPolicyOf(const ControlTemplate& control, const QWidget& widget) {
     if (HasStyle(control, kStyleTabStop)) {
         return Qt::StrongFocus;
     }
-    const bool takesInput = control.kind == ControlKind::kPushButton ||
-                            control.kind == ControlKind::kRadioButton ||
-                            control.kind == ControlKind::kEdit;
-    return takesInput ? Qt::ClickFocus : Qt::NoFocus;
+    return widget.focusPolicy() != Qt::NoFocus ? Qt::ClickFocus : Qt::NoFocus;
 }
 
 // Radio buttons after a group start are mutually exclusive up to the next
@@ -187,7 +187,7 @@ DialogControls BuildDialog(QDialog& dialog, const DialogTemplate& form, const QI
         QWidget* widget = CreateControl(dialog, control, icon, iconSize);
         widget->setGeometry(rect);
         widget->setEnabled(!HasStyle(control, kStyleDisabled));
-        widget->setFocusPolicy(FocusPolicyOf(control));
+        widget->setFocusPolicy(FocusPolicyOf(control, *widget));
         widget->setAccessibleName(AccessibleName(form, control));
         if (HasStyle(control, kStyleTabStop)) {
             if (previousTabStop == nullptr) {

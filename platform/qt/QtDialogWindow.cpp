@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QProgressBar>
+#include <QRadioButton>
 #include <QStyle>
 
 #include "platform/qt/ByteLimitValidator.h"
@@ -34,17 +35,15 @@ void QtDialogWindow::ConnectNotifications() {
         if (auto* edit = qobject_cast<QLineEdit*>(entry.widget)) {
             connect(edit, &QLineEdit::textChanged, this,
                     [notify] { notify(Notification::kChanged); });
+        } else if (auto* radio = qobject_cast<QRadioButton*>(entry.widget)) {
+            connect(radio, &QAbstractButton::toggled, this, [notify](bool checked) {
+                if (checked) {
+                    notify(Notification::kChecked);
+                }
+            });
         } else if (auto* button = qobject_cast<QAbstractButton*>(entry.widget)) {
-            if (button->isCheckable()) {
-                connect(button, &QAbstractButton::toggled, this, [notify](bool checked) {
-                    if (checked) {
-                        notify(Notification::kChecked);
-                    }
-                });
-            } else {
-                connect(button, &QAbstractButton::clicked, this,
-                        [notify] { notify(Notification::kClicked); });
-            }
+            connect(button, &QAbstractButton::clicked, this,
+                    [notify] { notify(Notification::kClicked); });
         }
     }
 }
@@ -180,7 +179,7 @@ void QtDialogWindow::KillTimer(unsigned id) {
 void QtDialogWindow::AppendSystemMenuItem(unsigned command, std::string_view text) {
     m_systemMenu.addSeparator();
     connect(m_systemMenu.addAction(ToQString(text)), &QAction::triggered, this,
-            [this, command] { SysCommand(m_dialog, command, 0); });
+            [this, command] { SysCommand(m_dialog, SystemCommand::MenuItem(command)); });
 }
 
 void QtDialogWindow::ShowMinimized() {

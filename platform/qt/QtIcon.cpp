@@ -1,26 +1,24 @@
 #include "platform/qt/QtIcon.h"
 
 #include <QDir>
+#include <map>
 
-#include "res/Resource.h"
-
-const AppIcon* LoadAppIcon(int id) {
-    if (id != IDR_MAINFRAME) {
-        return nullptr;
-    }
-    // The icon's sizes are built in as resources, one folder a size
-    // (res/CMakeLists.txt); each is read when first drawn.
-    static const AppIcon* const mainframe = [] {
-        // Named, so that the linker keeps the resources in a static library.
-        Q_INIT_RESOURCE(icon_images);
-        auto* icon = new AppIcon;
-        const QDir icons(QStringLiteral(":/icons"));
-        for (const QString& folder : icons.entryList(QDir::Dirs)) {
-            const int size = folder.section(QLatin1Char('x'), 0, 0).toInt();
-            icon->icon.addFile(icons.filePath(folder + QStringLiteral("/fileutility.png")),
-                               QSize(size, size));
+const AppIcon* LoadAppIcon(const IconTemplate& icon) {
+    // Kept for the program's life and never destroyed, so that no icon goes
+    // after the QApplication it was made under has.
+    static auto& loaded = *new std::map<int, AppIcon>;
+    auto found = loaded.find(icon.id);
+    if (found == loaded.end()) {
+        // One folder a size; each image is read when first drawn.
+        AppIcon sizes;
+        const QDir folder(QString::fromUtf8(icon.imageFolder));
+        for (const QString& size : folder.entryList(QDir::Dirs)) {
+            const int extent = size.section(QLatin1Char('x'), 0, 0).toInt();
+            sizes.icon.addFile(
+                folder.filePath(size + QLatin1Char('/') + QString::fromUtf8(icon.imageName)),
+                QSize(extent, extent));
         }
-        return icon;
-    }();
-    return mainframe;
+        found = loaded.emplace(icon.id, sizes).first;
+    }
+    return found->second.icon.isNull() ? nullptr : &found->second;
 }

@@ -42,13 +42,14 @@ MessageAnswer QtPrompts::ShowMessage(const CDialog* owner, const std::string& ca
     return box.exec() == QMessageBox::Yes ? MessageAnswer::kYes : MessageAnswer::kNo;
 }
 
-int QtPrompts::BrowseFolder(const CDialog* owner, const std::string& prompt, std::string& path) {
+BrowseResult QtPrompts::BrowseFolder(const CDialog* owner, const std::string& prompt,
+                                     std::string& path) {
     FolderBrowser browser(OwnerWidget(owner), ToQString(prompt));
     if (browser.exec() != QDialog::Accepted) {
-        return kBrowseCancelled;
+        return BrowseResult::kCancelled;
     }
     path = browser.SelectedPath();
-    return kBrowseChosen;
+    return BrowseResult::kChosen;
 }
 
 Prompts& SystemPrompts() {

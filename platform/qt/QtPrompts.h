@@ -13,5 +13,6 @@ class QtPrompts final : public Prompts {
 
     // A modal FolderBrowser showing prompt; キャンセル, the Escape key and the
     // close box cancel.
-    int BrowseFolder(const CDialog* owner, const std::string& prompt, std::string& path) override;
+    BrowseResult BrowseFolder(const CDialog* owner, const std::string& prompt,
+                              std::string& path) override;
 };

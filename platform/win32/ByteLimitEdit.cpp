@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "engine/WideText.h"
+#include "widetext/WideText.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Code page 932 on Windows: the system's own table, without best-fit
 // substitutes, so that what the family's files cannot hold is refused
 // rather than silently turned into a look-alike.
-#include "engine/WideText.h"
 #include "platform/CodePage932.h"
 #include "platform/win32/Win32Api.h"
+#include "widetext/WideText.h"
 
 namespace {
 

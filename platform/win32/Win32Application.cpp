@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "engine/WideText.h"
+#include "widetext/WideText.h"
 
 struct ApplicationScope::State {
     bool comStarted;

@@ -1,6 +1,6 @@
-#include "engine/WideText.h"
 #include "platform/Console.h"
 #include "platform/win32/Win32Api.h"
+#include "widetext/WideText.h"
 
 // After <windows.h>, which it needs.
 #include <shellapi.h>

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "engine/WideText.h"
+#include "widetext/WideText.h"
 
 #include <commctrl.h>
 
@@ -15,41 +15,38 @@ constexpr WORD kEditClass = 0x0081;
 constexpr WORD kStaticClass = 0x0082;
 constexpr WORD kAtomFollows = 0xFFFF;
 
-DWORD KindStyle(const ControlTemplate& control) {
+// A control of the dialog manager: a predefined window class (by atom) or
+// a common control's (by name), and the style of its kind.
+struct ControlClass {
+    WORD atom;
+    const wchar_t* name;  // when atom is 0
+    DWORD style;
+};
+
+// The one place that says what each kind of control is on Windows.
+ControlClass ClassOf(const ControlTemplate& control) {
+    const auto has = [&](unsigned style) { return (control.style & style) != 0; };
     switch (control.kind) {
         case ControlKind::kPushButton:
-            return (control.style & kStyleDefault) != 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+            return {kButtonClass, nullptr,
+                    static_cast<DWORD>(has(kStyleDefault) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON)};
         case ControlKind::kGroupBox:
-            return BS_GROUPBOX;
+            return {kButtonClass, nullptr, BS_GROUPBOX};
         case ControlKind::kRadioButton:
-            return BS_AUTORADIOBUTTON;
+            return {kButtonClass, nullptr, BS_AUTORADIOBUTTON};
         case ControlKind::kStatic:
-            return SS_LEFT | ((control.style & kStyleNoPrefix) != 0 ? SS_NOPREFIX : 0);
+            return {kStaticClass, nullptr,
+                    static_cast<DWORD>(SS_LEFT | (has(kStyleNoPrefix) ? SS_NOPREFIX : 0))};
         case ControlKind::kEdit:
-            return ES_LEFT | ES_AUTOHSCROLL | WS_BORDER |
-                   ((control.style & kStyleReadOnly) != 0 ? ES_READONLY : 0);
+            return {kEditClass, nullptr,
+                    static_cast<DWORD>(ES_LEFT | ES_AUTOHSCROLL | WS_BORDER |
+                                       (has(kStyleReadOnly) ? ES_READONLY : 0))};
         case ControlKind::kIcon:
-            return SS_ICON;
+            return {kStaticClass, nullptr, SS_ICON};
         case ControlKind::kProgressBar:
-            return 0;
+            return {0, PROGRESS_CLASSW, 0};
     }
-    return 0;
-}
-
-WORD ClassAtom(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::kPushButton:
-        case ControlKind::kGroupBox:
-        case ControlKind::kRadioButton:
-            return kButtonClass;
-        case ControlKind::kEdit:
-            return kEditClass;
-        case ControlKind::kStatic:
-        case ControlKind::kIcon:
-        case ControlKind::kProgressBar:  // named, not an atom (AppendClass)
-            return kStaticClass;
-    }
-    return kStaticClass;
+    return {kStaticClass, nullptr, 0};
 }
 
 void AppendDword(std::vector<WORD>& data, DWORD value) {
@@ -72,14 +69,13 @@ void AppendText(std::vector<WORD>& data, std::string_view utf8) {
     AppendWide(data, Widen(utf8));
 }
 
-// The predefined classes go by atom; the common controls' by name.
-void AppendClass(std::vector<WORD>& data, ControlKind kind) {
-    if (kind == ControlKind::kProgressBar) {
-        AppendWide(data, PROGRESS_CLASSW);
+void AppendClass(std::vector<WORD>& data, const ControlClass& windowClass) {
+    if (windowClass.atom == 0) {
+        AppendWide(data, windowClass.name);
         return;
     }
     data.push_back(kAtomFollows);
-    data.push_back(ClassAtom(kind));
+    data.push_back(windowClass.atom);
 }
 
 void AlignToDword(std::vector<WORD>& data) {
@@ -97,7 +93,7 @@ void AppendControl(std::vector<WORD>& data, const ControlTemplate& control) {
     AppendShort(data, control.cx);
     AppendShort(data, control.cy);
     data.push_back(static_cast<WORD>(control.id));  // IDC_STATIC becomes 0xFFFF
-    AppendClass(data, control.kind);
+    AppendClass(data, ClassOf(control));
     // An icon control gets the dialog's icon when the dialog opens.
     AppendText(data, control.kind == ControlKind::kIcon ? "" : control.text);
     data.push_back(0);  // no creation data
@@ -106,7 +102,7 @@ void AppendControl(std::vector<WORD>& data, const ControlTemplate& control) {
 }  // namespace
 
 DWORD ControlWindowStyle(const ControlTemplate& control) {
-    DWORD style = WS_CHILD | WS_VISIBLE | KindStyle(control);
+    DWORD style = WS_CHILD | WS_VISIBLE | ClassOf(control).style;
     if ((control.style & kStyleGroup) != 0) {
         style |= WS_GROUP;
     }

@@ -2,13 +2,17 @@
 
 #include <algorithm>
 
-#include "engine/WideText.h"
+#include "widetext/WideText.h"
 
 #include <commctrl.h>
 
 #include "platform/win32/ByteLimitEdit.h"
 #include "platform/win32/Win32DialogTemplate.h"
 #include "platform/win32/Win32Icon.h"
+
+// The dialog manager sends Enter and Escape (and the close box) as the
+// commands of IDOK and IDCANCEL: they reach OnCommand as the framework's.
+static_assert(IDOK == kOkId && IDCANCEL == kCancelId);
 
 namespace {
 
@@ -290,7 +294,7 @@ INT_PTR Win32DialogWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
             OnCommandMessage(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
             return TRUE;
         case WM_SYSCOMMAND:
-            return OnSysCommandMessage(wParam, lParam) ? TRUE : FALSE;
+            return OnSysCommandMessage(wParam) ? TRUE : FALSE;
         case WM_PAINT:
             OnPaintMessage();
             return TRUE;
@@ -332,15 +336,27 @@ void Win32DialogWindow::OnCommandMessage(int id, WORD code, HWND control) {
     }
 }
 
-bool Win32DialogWindow::OnSysCommandMessage(WPARAM wParam, LPARAM lParam) {
+bool Win32DialogWindow::OnSysCommandMessage(WPARAM wParam) {
+    // Windows keeps the low four bits of a system command for itself.
     const auto command = static_cast<unsigned>(wParam & 0xFFF0U);
-    const bool ours =
-        command == SC_CLOSE || command == SC_MINIMIZE || command == SC_RESTORE ||
-        std::find(m_menuCommands.begin(), m_menuCommands.end(), command) != m_menuCommands.end();
-    if (ours) {
-        SysCommand(m_dialog, static_cast<unsigned>(wParam), static_cast<long>(lParam));
+    switch (command) {
+        case SC_CLOSE:
+            SysCommand(m_dialog, {SystemCommand::Kind::kClose});
+            return true;
+        case SC_MINIMIZE:
+            SysCommand(m_dialog, {SystemCommand::Kind::kMinimize});
+            return true;
+        case SC_RESTORE:
+            SysCommand(m_dialog, {SystemCommand::Kind::kRestore});
+            return true;
+        default:
+            break;
     }
-    return ours;
+    if (std::find(m_menuCommands.begin(), m_menuCommands.end(), command) == m_menuCommands.end()) {
+        return false;
+    }
+    SysCommand(m_dialog, SystemCommand::MenuItem(command));
+    return true;
 }
 
 void Win32DialogWindow::OnPaintMessage() {

@@ -60,7 +60,7 @@ class Win32DialogWindow final : public DialogWindow {
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     BOOL OnInit(HWND window);
     void OnCommandMessage(int id, WORD code, HWND control);
-    bool OnSysCommandMessage(WPARAM wParam, LPARAM lParam);
+    bool OnSysCommandMessage(WPARAM wParam);
     void OnPaintMessage();
     HWND Item(int id) const;
     HWND OwnerWindow() const;

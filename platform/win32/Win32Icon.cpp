@@ -13,13 +13,14 @@ HICON LoadIconOfSize(int id, int metricX, int metricY) {
 
 }  // namespace
 
-const AppIcon* LoadAppIcon(int id) {
+const AppIcon* LoadAppIcon(const IconTemplate& icon) {
     static std::map<int, AppIcon> loaded;
+    const int id = icon.id;
     auto found = loaded.find(id);
     if (found == loaded.end()) {
-        const AppIcon icon{LoadIconOfSize(id, SM_CXICON, SM_CYICON),
-                           LoadIconOfSize(id, SM_CXSMICON, SM_CYSMICON)};
-        found = loaded.emplace(id, icon).first;
+        const AppIcon sizes{LoadIconOfSize(id, SM_CXICON, SM_CYICON),
+                            LoadIconOfSize(id, SM_CXSMICON, SM_CYSMICON)};
+        found = loaded.emplace(id, sizes).first;
     }
     return found->second.large != nullptr ? &found->second : nullptr;
 }

@@ -2,8 +2,8 @@
 
 #include <shlobj.h>
 
-#include "engine/WideText.h"
 #include "platform/win32/Win32DialogWindow.h"
+#include "widetext/WideText.h"
 
 namespace {
 
@@ -22,7 +22,8 @@ class Win32Prompts final : public Prompts {
 
     // The browser starts at the desktop, offers folders of the file system
     // only and has its button for a new folder.
-    int BrowseFolder(const CDialog* owner, const std::string& prompt, std::string& path) override {
+    BrowseResult BrowseFolder(const CDialog* owner, const std::string& prompt,
+                              std::string& path) override {
         const std::wstring title = Widen(prompt);
         wchar_t displayName[MAX_PATH] = {};
         BROWSEINFOW browse{};
@@ -32,12 +33,12 @@ class Win32Prompts final : public Prompts {
         browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
         PIDLIST_ABSOLUTE item = ::SHBrowseForFolderW(&browse);
         if (item == nullptr) {
-            return kBrowseCancelled;
+            return BrowseResult::kCancelled;
         }
         wchar_t chosen[MAX_PATH] = {};
         path = ::SHGetPathFromIDListW(item, chosen) ? Narrow(chosen) : std::string();
         ::CoTaskMemFree(item);
-        return kBrowseChosen;
+        return BrowseResult::kChosen;
     }
 };
 

@@ -7,6 +7,8 @@
 
 #include "ScriptedPrompts.h"
 #include "UserInput.h"
+#include "dialog/DialogMessages.h"
+#include "dialog/FileUtilityDlg.h"
 #include "platform/Application.h"
 #include "platform/DataExchange.h"
 #include "platform/Dialog.h"
@@ -24,7 +26,7 @@ constexpr std::array kControls{
     ControlTemplate{20, ControlKind::kRadioButton, "a", kStyleGroup | kStyleTabStop, 5, 50, 30, 8},
     ControlTemplate{21, ControlKind::kRadioButton, "b", kStyleNone, 40, 50, 30, 8},
     ControlTemplate{22, ControlKind::kRadioButton, "c", kStyleNone, 75, 50, 30, 8},
-    ControlTemplate{IDOK, ControlKind::kPushButton, "OK", kStyleTabStop | kStyleDefault | kStyleGroup, 5, 65, 50, 14},
+    ControlTemplate{kOkId, ControlKind::kPushButton, "OK", kStyleTabStop | kStyleDefault | kStyleGroup, 5, 65, 50, 14},
 };
 // clang-format on
 constexpr DialogTemplate kForm{999, "form", "ＭＳ Ｐゴシック", 9, 120, 85, kControls};
@@ -34,9 +36,9 @@ constexpr DialogTemplate kForm{999, "form", "ＭＳ Ｐゴシック", 9, 120, 85
 // whether each change of the last edit came during an exchange.
 class Form : public CDialog {
   public:
-    Form() : CDialog(kForm, nullptr, nullptr), exchange(*this) {
+    Form() : CDialog(kForm, nullptr, nullptr), exchange(*this, &TooManyCharacters) {
         exchange.BindText(kEdits[0], &first, 4, TextEncoding::kShiftJis);
-        exchange.BindText(kEdits[1], &second, 4, TextEncoding::kFileSystem);
+        exchange.BindText(kEdits[1], &second, 4, kFolderTextEncoding);
         exchange.BindText(kEdits[2], &third, 0, TextEncoding::kShiftJis);
         exchange.BindRadioGroup({kRadios[0], kRadios[1], kRadios[2]}, &kind);
         Create();

@@ -207,7 +207,7 @@ TEST_F(MainDialog, EnterExecutesAndKeepsTheDialogOpenEscapeCloses) {
 
 TEST_F(MainDialog, CloseFromTheSystemMenuClosesLikeAnyDialog) {
     DialogDriver driver(source + "/");
-    driver.Dialog().OnSysCommand(SC_CLOSE, 0);
+    driver.Dialog().OnSysCommand({SystemCommand::Kind::kClose});
     EXPECT_FALSE(driver.Dialog().IsOpen());
     EXPECT_TRUE(driver.Prompts().Messages().empty());
 }
@@ -218,7 +218,7 @@ TEST_F(MainDialog, AboutOpensFromTheButtonAndFromTheSystemMenu) {
     DialogDriver driver(source + "/");
     const std::function<void()> ways[] = {
         [&] { driver.Click(IDC_BUTTON_VERSION); },
-        [&] { driver.Dialog().OnSysCommand(IDM_ABOUTBOX, 0); },
+        [&] { driver.Dialog().OnSysCommand(SystemCommand::MenuItem(IDM_ABOUTBOX)); },
     };
     for (const auto& open : ways) {
         bool isAbout = false;

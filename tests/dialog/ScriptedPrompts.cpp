@@ -21,15 +21,15 @@ void ScriptedPrompts::AnswerNo() {
 }
 
 void ScriptedPrompts::ChooseFolder(std::string bytes) {
-    m_folders.push_back(FolderChoice{kBrowseChosen, std::move(bytes)});
+    m_folders.push_back(FolderChoice{BrowseResult::kChosen, std::move(bytes)});
 }
 
 void ScriptedPrompts::ChooseItemWithoutPath() {
-    m_folders.push_back(FolderChoice{kBrowseChosen, std::string()});
+    m_folders.push_back(FolderChoice{BrowseResult::kChosen, std::string()});
 }
 
 void ScriptedPrompts::CancelBrowser() {
-    m_folders.push_back(FolderChoice{kBrowseCancelled, std::string()});
+    m_folders.push_back(FolderChoice{BrowseResult::kCancelled, std::string()});
 }
 
 void ScriptedPrompts::Clear() {
@@ -53,16 +53,16 @@ MessageAnswer ScriptedPrompts::ShowMessage(const CDialog* owner, const std::stri
     return answer;
 }
 
-int ScriptedPrompts::BrowseFolder(const CDialog* /*owner*/, const std::string& prompt,
-                                  std::string& path) {
+BrowseResult ScriptedPrompts::BrowseFolder(const CDialog* /*owner*/, const std::string& prompt,
+                                           std::string& path) {
     m_browserPrompts.push_back(prompt);
     if (m_folders.empty()) {
         ADD_FAILURE() << "unscripted folder browser: " << prompt;
-        return kBrowseCancelled;
+        return BrowseResult::kCancelled;
     }
     const FolderChoice choice = m_folders.front();
     m_folders.pop_front();
-    if (choice.result == kBrowseChosen) {
+    if (choice.result == BrowseResult::kChosen) {
         path = choice.path;
     }
     return choice.result;

@@ -23,7 +23,7 @@ struct RecordedMessage {
 void PrintTo(const RecordedMessage& message, std::ostream* out);
 
 struct FolderChoice {
-    int result;        // kBrowseChosen or kBrowseCancelled
+    BrowseResult result;
     std::string path;  // the file system's bytes
 };
 
@@ -50,7 +50,8 @@ class ScriptedPrompts final : public Prompts {
     MessageAnswer ShowMessage(const CDialog* owner, const std::string& caption,
                               const std::string& text, MessageIcon icon,
                               MessageButtons buttons) override;
-    int BrowseFolder(const CDialog* owner, const std::string& prompt, std::string& path) override;
+    BrowseResult BrowseFolder(const CDialog* owner, const std::string& prompt,
+                              std::string& path) override;
 
   private:
     std::deque<MessageAnswer> m_answers;

@@ -216,14 +216,14 @@ TEST_F(BrowserHome, APickThroughThePromptsGivesTheFoldersBytesAndLeavesNoFileBeh
     const std::set<std::string> before = HomeContents();
     struct Case {
         const char* button;
-        int result;
+        BrowseResult result;
         std::string path;
     };
     const std::string untouched = "/untouched";
-    for (const Case& c : {Case{"キャンセル", kBrowseCancelled, untouched},
-                          Case{"OK", kBrowseChosen, Desktop() + "/" + kSjisName}}) {
+    for (const Case& c : {Case{"キャンセル", BrowseResult::kCancelled, untouched},
+                          Case{"OK", BrowseResult::kChosen, Desktop() + "/" + kSjisName}}) {
         std::string path = untouched;
-        int result = 0;
+        BrowseResult result{};
         QString prompt;
         WithModalWidget(
             [&] { result = QtPrompts().BrowseFolder(nullptr, kPrompt.toStdString(), path); },

@@ -183,7 +183,7 @@ void GrabDialogs(const Output& output, int& written) {
     });
     dialog.OnBrowseDest();
     GrabProgressWindow(dialog, output, written);
-    dialog.EndDialog(IDCANCEL);
+    dialog.EndDialog(kCancelId);
 }
 
 }  // namespace

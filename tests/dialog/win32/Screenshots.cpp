@@ -14,11 +14,11 @@
 #include "HeldBackup.h"
 #include "app/FileUtility.h"
 #include "dialog/FileUtilityDlg.h"
-#include "engine/WideText.h"
 #include "platform/Application.h"
 #include "platform/win32/Win32Api.h"
 #include "platform/win32/Win32DialogWindow.h"
 #include "res/Resource.h"
+#include "widetext/WideText.h"
 
 // After Resource.h, whose standard command identifiers Windows' headers
 // define as macros.

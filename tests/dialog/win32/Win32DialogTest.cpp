@@ -9,7 +9,6 @@
 
 #include "DialogDriver.h"
 #include "dialog/AboutDlg.h"
-#include "engine/WideText.h"
 #include "platform/Dialog.h"
 #include "platform/win32/Win32Api.h"
 #include "platform/win32/Win32DialogWindow.h"
@@ -17,6 +16,7 @@
 #include "res/DialogTemplates.h"
 #include "res/Resource.h"
 #include "tests/dialog/UserInput.h"
+#include "widetext/WideText.h"
 
 namespace {
 
@@ -315,9 +315,9 @@ TEST(Win32ByteLimit, RefusesWhatWouldNotFitUnlessTheProgramSetMore) {
          Repeat("あ", 25)},
         {"a character beyond the BMP is typed whole", 4, TextEncoding::kShiftJis, "あ",
          [](CDialog& d) { TypeText(d, IDC_EDIT_DST_TITLE, "𠮷"); }, "あ𠮷"},
-        {"folder bytes count in code page 932", 6, TextEncoding::kFileSystem, "あ",
+        {"folder bytes count in code page 932", 6, kFolderTextEncoding, "あ",
          [](CDialog& d) { TypeText(d, IDC_EDIT_DST_TITLE, "ああ"); }, "あああ"},
-        {"folder bytes count in code page 932, one too many", 5, TextEncoding::kFileSystem, "あ",
+        {"folder bytes count in code page 932, one too many", 5, kFolderTextEncoding, "あ",
          [](CDialog& d) { TypeText(d, IDC_EDIT_DST_TITLE, "ああ"); }, "ああ"},
     };
     for (const Case& test : cases) {

@@ -10,13 +10,13 @@
 #include <vector>
 
 #include "SampleFolders.h"
-#include "engine/WideText.h"
 #include "platform/Dialog.h"
 #include "platform/Prompts.h"
 #include "platform/win32/Win32Api.h"
 #include "platform/win32/Win32DialogWindow.h"
 #include "res/DialogTemplates.h"
 #include "res/Resource.h"
+#include "widetext/WideText.h"
 // (Win32Api.h comes before the other Windows headers)
 #include <commctrl.h>
 #include <ole2.h>
@@ -209,13 +209,13 @@ TEST(Win32Prompts, FolderBrowserHandsBackTheChosenFolder) {
     struct Case {
         const char* what;
         int button;
-        int expected;
+        BrowseResult expected;
     };
-    for (const Case& test :
-         {Case{"OK", IDOK, kBrowseChosen}, Case{"Cancel", IDCANCEL, kBrowseCancelled}}) {
+    for (const Case& test : {Case{"OK", IDOK, BrowseResult::kChosen},
+                             Case{"Cancel", IDCANCEL, BrowseResult::kCancelled}}) {
         SCOPED_TRACE(test.what);
         std::string path = "kept";
-        int result = 0;
+        BrowseResult result{};
         bool shown = false;
         HWND browserOwner = nullptr;
         int ticks = 0;
@@ -241,7 +241,7 @@ TEST(Win32Prompts, FolderBrowserHandsBackTheChosenFolder) {
         EXPECT_TRUE(shown);
         EXPECT_EQ(result, test.expected);
         EXPECT_EQ(browserOwner, WindowOf(&owner));
-        if (test.expected == kBrowseChosen) {
+        if (test.expected == BrowseResult::kChosen) {
             EXPECT_TRUE(std::filesystem::equivalent(PathOf(path), PathOf(folder))) << path;
             EXPECT_EQ(PathOf(path).filename().wstring(), L"２０２０年度") << path;
         } else {

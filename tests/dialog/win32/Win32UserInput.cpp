@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/WideText.h"
 #include "platform/Dialog.h"
 #include "platform/win32/Win32Api.h"
 #include "platform/win32/Win32DialogWindow.h"
 #include "tests/dialog/UserInput.h"
+#include "widetext/WideText.h"
 
 namespace {
 

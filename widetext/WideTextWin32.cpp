@@ -1,4 +1,4 @@
-#include "engine/WideText.h"
+#include "widetext/WideText.h"
 
 #include <windows.h>
 
