@@ -1,33 +1,25 @@
-// The application on Windows: the common controls for the dialogs, and COM
-// in a single-threaded apartment, which the shell's folder browser with its
-// new-folder button needs.
+// The application on Windows: the common controls for the dialogs. COM, which
+// the folder browser needs, starts when the browser first opens.
 #include "platform/Application.h"
 
 #include "platform/win32/Win32Api.h"
 
 #include <commctrl.h>
-#include <ole2.h>
 
 #include <string>
 
 #include "widetext/WideText.h"
 
-struct ApplicationScope::State {
-    bool comStarted;
-};
+struct ApplicationScope::State {};
 
 ApplicationScope::ApplicationScope(int& /*argc*/, char** /*argv*/, const char* /*version*/) {
     // The program file's version record carries the version on Windows.
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
-    m_state = std::make_unique<State>(State{SUCCEEDED(::OleInitialize(nullptr))});
+    m_state = std::make_unique<State>();
 }
 
-ApplicationScope::~ApplicationScope() {
-    if (m_state->comStarted) {
-        ::OleUninitialize();
-    }
-}
+ApplicationScope::~ApplicationScope() = default;
 
 std::string ApplicationName() {
     std::wstring path(MAX_PATH, L'\0');

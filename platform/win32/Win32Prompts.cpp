@@ -7,6 +7,42 @@
 
 namespace {
 
+// The shell and COM, loaded when the folder browser first opens rather than
+// at start-up: most runs never browse, and loading them costs start-up time.
+struct Shell {
+    decltype(&::SHBrowseForFolderW) browse = nullptr;
+    decltype(&::SHGetPathFromIDListW) pathOf = nullptr;
+    decltype(&::CoTaskMemFree) free = nullptr;
+};
+
+template <typename Function>
+Function Find(HMODULE module, const char* name) {
+    return module != nullptr
+               ? reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(module, name)))
+               : nullptr;
+}
+
+const Shell& ShellOnce() {
+    static const Shell shell = [] {
+        const HMODULE com = ::LoadLibraryW(L"ole32.dll");
+        const HMODULE shell32 = ::LoadLibraryW(L"shell32.dll");
+        // The browser's new-folder button needs OLE in this thread's
+        // single-threaded apartment; it stays until the program ends.
+        const auto start = Find<HRESULT(WINAPI*)(LPVOID)>(com, "OleInitialize");
+        Shell found;
+        if (start != nullptr && SUCCEEDED(start(nullptr))) {
+            found.browse = Find<decltype(found.browse)>(shell32, "SHBrowseForFolderW");
+            found.pathOf = Find<decltype(found.pathOf)>(shell32, "SHGetPathFromIDListW");
+            found.free = Find<decltype(found.free)>(com, "CoTaskMemFree");
+        }
+        if (found.pathOf == nullptr || found.free == nullptr) {
+            found.browse = nullptr;
+        }
+        return found;
+    }();
+    return shell;
+}
+
 class Win32Prompts final : public Prompts {
   public:
     MessageAnswer ShowMessage(const CDialog* owner, const std::string& caption,
@@ -31,13 +67,17 @@ class Win32Prompts final : public Prompts {
         browse.pszDisplayName = displayName;
         browse.lpszTitle = title.c_str();
         browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
-        PIDLIST_ABSOLUTE item = ::SHBrowseForFolderW(&browse);
+        const Shell& shell = ShellOnce();
+        if (shell.browse == nullptr) {
+            return BrowseResult::kCancelled;
+        }
+        PIDLIST_ABSOLUTE item = shell.browse(&browse);
         if (item == nullptr) {
             return BrowseResult::kCancelled;
         }
         wchar_t chosen[MAX_PATH] = {};
-        path = ::SHGetPathFromIDListW(item, chosen) ? Narrow(chosen) : std::string();
-        ::CoTaskMemFree(item);
+        path = shell.pathOf(item, chosen) ? Narrow(chosen) : std::string();
+        shell.free(item);
         return BrowseResult::kChosen;
     }
 };
