@@ -7,6 +7,7 @@
 #include "config/EnvFile.h"
 #include "dialog/FailureList.h"
 #include "dialog/RequestChecks.h"
+#include "engine/FileSystem.h"
 #include "platform/TextEncoding.h"
 
 namespace {

@@ -11,6 +11,7 @@
 #include "dialog/ProgressDlg.h"
 #include "dialog/RequestChecks.h"
 #include "engine/DataFolder.h"
+#include "engine/FileSystem.h"
 
 void CFileUtilityDlg::OnExecute() {
     if (!Confirm(this, "ファイルを作成してもよろしいですか。")) {

@@ -24,13 +24,6 @@ bool NameSameFolder(std::string_view source, std::string_view destination) {
 
 }  // namespace
 
-std::string WithTrailingSeparator(std::string path) {
-    if (!path.empty() && kPathSeparators.find(path.back()) == std::string_view::npos) {
-        path += kPathSeparators.front();
-    }
-    return path;
-}
-
 std::string FolderRefusal(std::string_view source, std::string_view destination) {
     if (NameSameFolder(source, destination)) {
         return "コピー元とコピー先のディレクトリが同じです。";

@@ -11,11 +11,6 @@ inline constexpr std::string_view kSourceMissing = "コピー元のディレク�
 inline constexpr std::string_view kDestinationMissing =
     "コピー先のディレクトリを正しく設定して下さい。";
 
-// Returns path ending with a folder separator (the system's own is added
-// unless it already ends with one); the empty path stays empty (an item
-// without a file-system path is no folder text).
-std::string WithTrailingSeparator(std::string path);
-
 // Refuses a destination that is the source folder in any written form: the
 // same text (letters A-Z folded), the same text but for a trailing separator,
 // a one-character destination, or the same existing directory reached

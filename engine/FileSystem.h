@@ -27,6 +27,16 @@
 // ":" of a drive on Windows.
 extern const std::string_view kPathSeparators;
 
+// Returns path ending with a folder separator (the system's own is added
+// unless it already ends with one); the empty path stays empty (an item
+// without a file-system path is no folder text).
+inline std::string WithTrailingSeparator(std::string path) {
+    if (!path.empty() && kPathSeparators.find(path.back()) == std::string_view::npos) {
+        path += kPathSeparators.front();
+    }
+    return path;
+}
+
 // One open file (a descriptor or a handle), closed when it goes out of scope.
 class FileHandle {
   public:

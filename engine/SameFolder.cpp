@@ -8,14 +8,6 @@ namespace {
 
 // The directory text ready to take a file name; "" stays "", which names no
 // directory.
-std::string WithSeparator(std::string_view folder) {
-    std::string text(folder);
-    if (!text.empty() && kPathSeparators.find(text.back()) == std::string_view::npos) {
-        text += kPathSeparators.front();
-    }
-    return text;
-}
-
 bool IsDirectory(FileSystem& fs, const std::string& path, FileFacts& facts) {
     return fs.QueryPath(path, facts) == 0 && facts.kind == EntryKind::kDirectory;
 }
@@ -35,8 +27,8 @@ bool ProbeMadeInBIsInA(FileSystem& fs, const std::string& a, const std::string& 
 }  // namespace
 
 bool IsOneFolder(FileSystem& fs, std::string_view a, std::string_view b) {
-    const std::string first = WithSeparator(a);
-    const std::string second = WithSeparator(b);
+    const std::string first = WithTrailingSeparator(std::string(a));
+    const std::string second = WithTrailingSeparator(std::string(b));
     FileFacts firstFacts;
     FileFacts secondFacts;
     if (!IsDirectory(fs, first, firstFacts) || !IsDirectory(fs, second, secondFacts)) {
