@@ -12,7 +12,7 @@ build=build-windows  # the preset's
 cmake --preset windows
 cmake --build "$build"
 
-# The same environment as the tests' emulator (see CMakeLists.txt): a prefix
+# The same environment as the tests' emulator (see cmake/System.cmake): a prefix
 # with a Japanese locale and Wine's null display driver, so the dialog tests
 # need no X server.
 . scripts/wine-prefix.sh
