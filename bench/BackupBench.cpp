@@ -23,7 +23,9 @@ struct NoWaitCursor final : WaitIndicator {
     void EndWaitCursor() override {}
 };
 
-constexpr const char* kWinePrograms = "bench";
+// The engine's backup and the plain copy in the Windows build's folder.
+constexpr const char* kWineEngineProgram = "tools/backup-folder.exe";
+constexpr const char* kWineCopyProgram = "bench/copy-files.exe";
 
 std::string FoldCase(std::string name) {
     for (char& c : name) {
@@ -122,11 +124,10 @@ int RunWine(Method method, const fs::path& windowsBuild, const fs::path& source,
             const fs::path& destination, std::string* error) {
     const std::string from = "Z:" + source.string() + "/";
     const std::string to = "Z:" + destination.string() + "/";
-    const std::string programs = (windowsBuild / kWinePrograms).string() + "/";
     if (method == Method::kWineEngine) {
-        return RunChecked({"wine", programs + "backup-folder.exe", from, to}, error);
+        return RunChecked({"wine", (windowsBuild / kWineEngineProgram).string(), from, to}, error);
     }
-    std::vector<std::string> argv = {"wine", programs + "copy-files.exe", from, to};
+    std::vector<std::string> argv = {"wine", (windowsBuild / kWineCopyProgram).string(), from, to};
     if (method == Method::kWineCopyFlush) {
         argv.insert(argv.begin() + 2, "--flush");
     }

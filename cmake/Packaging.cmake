@@ -18,18 +18,7 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "in the working folder.")
 set(CPACK_STRIP_FILES ON)
 
-if(WIN32)
-    include(cmake/WindowsInstaller.cmake)
-else()
-    set(CPACK_GENERATOR DEB)
-    set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-    set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-    set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-    # Libraries come from dpkg-shlibdeps; the dialog's labels need a Japanese
-    # font and Qt's own texts (はい/いいえ) Qt's Japanese translation, which no
-    # library dependency brings.
-    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, qt6-translations-l10n")
-endif()
+# The system's own kind of package (cmake/System.cmake picks it).
+include(cmake/${FU_PACKAGING}.cmake)
 
 include(CPack)

@@ -1,5 +1,5 @@
 # The Windows packages: an NSIS installer and a zip of what install() puts in
-# the installation folder (fileutility.exe at its top, see CMakeLists.txt).
+# the installation folder (fileutility.exe at its top, see cmake/System.cmake).
 # The installer is the project's own script, cmake/NSIS.template.in, which
 # CPack fills in: all users or the current user alone, the folder of
 # zeldefs8.env as the Start-menu entry's working folder, the licence page.

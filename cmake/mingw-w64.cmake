@@ -1,7 +1,7 @@
 # Cross-compiles for 64-bit Windows with Debian's mingw-w64: the POSIX-thread
 # compilers (the win32-thread ones have no std::mutex, which GoogleTest needs)
 # and static linking, so a program needs no DLL beside it.
-#   cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
+#   cmake --preset windows    (CMakePresets.json: build-windows)
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 

@@ -9,13 +9,12 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-20}
 harnesses=(envfile basefile textcopy)
-build=build-fuzz
+build=build-fuzz  # the preset's
 # New inputs go to a working copy of each seed corpus, so the repository's
 # corpus only grows by the regression cases added on purpose.
 work=$build/fuzz-work
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFU_WERROR=ON -DFU_FUZZ=ON \
-    -DCMAKE_CXX_COMPILER=clang++-14
+cmake --preset fuzz
 cmake --build "$build" --target "${harnesses[@]/#/fuzz_}"
 
 # The harnesses write each input to a file and read it back: on a RAM file

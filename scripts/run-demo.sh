@@ -6,12 +6,12 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 "$root/scripts/install-deps.sh" run
-cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+(cd "$root" && cmake --preset demo >/dev/null)
 cmake --build "$root/build" --target fileutility make-sample-folder
 
 demo="$root/demo"
 if [ ! -f "$demo/data/ZELBAS00.DAT" ]; then
-    "$root/build/bench/make-sample-folder" "$demo/data"
+    "$root/build/testdata/make-sample-folder" "$demo/data"
 fi
 mkdir -p "$demo/backup"
 printf '[PATH]=%s\r\n' "$demo/data/" >"$demo/zeldefs8.env"

@@ -12,11 +12,11 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
 
 "$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$build" -G Ninja >/dev/null
+(cd "$root" && cmake --preset default -B "$build" >/dev/null)
 cmake --build "$build" --target dialog_screenshots
 for scale in 100 150 200; do
     suffix=
     [ "$scale" = 100 ] || suffix=-$scale
     QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$(awk -v s="$scale" 'BEGIN { print s / 100 }') \
-        "$build/tests/dialog/qt/dialog_screenshots" "$root/docs/images" $suffix
+        "$build/tools/qt/dialog_screenshots" "$root/docs/images" $suffix
 done

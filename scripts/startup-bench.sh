@@ -25,7 +25,7 @@ cmake --build build-windows --target fileutility bare-win32-dialog bare-win32-di
 
 work="$PWD/build/startup-bench"
 if [ ! -d "$work/data" ]; then
-    build/bench/make-sample-folder "$work/data"
+    build/testdata/make-sample-folder "$work/data"
 fi
 mkdir -p "$work/linux" "$work/windows"
 printf '[PATH]=%s\r\n' "$work/data/" >"$work/linux/zeldefs8.env"

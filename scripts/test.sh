@@ -11,11 +11,11 @@ scripts/install-deps.sh
 
 export QT_QPA_PLATFORM=offscreen
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFU_WERROR=ON -DFU_BUILD_TESTS=ON
+cmake --preset default
 cmake --build build
 ctest --test-dir build --output-on-failure --no-tests=error -j2
 
-cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFU_WERROR=ON -DFU_SANITIZE=ON -DFU_BUILD_TESTS=ON
+cmake --preset sanitize
 cmake --build build-sanitize
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \

@@ -5,10 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 root=$PWD
-build=build-tidy
+build=build-tidy  # the preset's
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
-    -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_GLOBAL_AUTOGEN_TARGET=ON
+cmake --preset tidy
 # The sources include the headers moc, uic and rcc generate: make those first.
 cmake --build "$build" --target autogen
 

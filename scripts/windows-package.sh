@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Windows installer and the zip of the program with one command,
-#   bash scripts/windows-package.sh
-# into build-windows/ (fileutility-<version>-win64.exe and .zip), then checks
-# the installer under Wine, silently: an install for all users with the folder
+#   bash scripts/windows-package.sh [--built]
+# into build-windows/ (fileutility-<version>-win64.exe and .zip; --built when
+# scripts/windows-test.sh has just configured and built it), then checks the
+# installer under Wine, silently: an install for all users with the folder
 # of zeldefs8.env given puts the program, the guide, the uninstaller and the
 # Start-menu entries in place, the program's entry starting it in that folder;
 # installing again replaces it in place and keeps that folder; the uninstaller
@@ -15,10 +16,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-build=build-windows
-cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFU_WERROR=ON
-cmake --build "$build"
+build=build-windows  # the preset's
+if [ "${1:-}" != --built ]; then
+    cmake --preset windows
+    cmake --build "$build"
+fi
 (cd "$build" && cpack)
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")

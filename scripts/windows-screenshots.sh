@@ -5,8 +5,8 @@
 # and 192), and writes them as the display shows them to docs/images/:
 # main-dialog-windows.png, about-box-windows.png and
 # progress-window-windows.png, and the same names ending in -150 and -200.
-# Needs the Linux build in build/ (for the sample folder); builds
-# build-windows (scripts/windows-test.sh configures it) and uses a Wine prefix
+# Needs the Linux build in build/ (for the sample folder); configures and
+# builds build-windows (CMakePresets.json's "windows") and uses a Wine prefix
 # with the X11 driver of its own (build-windows/wine-prefix-x11, as the
 # start-up benchmark does).
 set -euo pipefail
@@ -17,16 +17,16 @@ if [ -z "${FU_SCREENSHOTS_DISPLAY:-}" ]; then
 fi
 
 cmake --build build --target make-sample-folder
-cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake >/dev/null
+cmake --preset windows >/dev/null
 cmake --build build-windows --target dialog_screenshots
 
 # A fixed folder: its path shows in the dialog, and so in every image.
 work=/tmp/fu-shot
 rm -rf "$work"
-build/bench/make-sample-folder "$work/2019" >/dev/null
+build/testdata/make-sample-folder "$work/2019" >/dev/null
 printf '[PATH]=Z:%s\\\r\n' "${work//\//\\}\\2019" >"$work/zeldefs8.env"
 
-program="$PWD/build-windows/tests/dialog/win32/dialog_screenshots.exe"
+program="$PWD/build-windows/tools/win32/dialog_screenshots.exe"
 images="Z:${PWD//\//\\}\\docs\\images"
 . scripts/wine-prefix.sh
 start_wine_prefix "$PWD/build-windows/wine-prefix-x11" x11

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "config/EnvFile.h"
-#include "tests/engine/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "engine/FileName.h"
 #include "engine/FileSystem.h"
 #include "engine/FolderListing.h"
-#include "tests/engine/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

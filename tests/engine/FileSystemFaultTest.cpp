@@ -16,8 +16,8 @@
 #include <gtest/gtest.h>
 
 #include "engine/DataFolder.h"
-#include "tests/engine/FaultFileSystem.h"
-#include "tests/engine/TempFolder.h"
+#include "tests/support/FaultFileSystem.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/DataFolder.h"
-#include "tests/engine/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 
 #include "engine/DataFolder.h"
 #include "engine/OperationProgress.h"
-#include "tests/engine/FaultFileSystem.h"
-#include "tests/engine/TempFolder.h"
+#include "tests/support/FaultFileSystem.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include "engine/FileSystem.h"
 #include "engine/Folder.h"
 #include "engine/TextFileCopy.h"
-#include "tests/engine/TempFolder.h"
 #include "tests/engine/WithoutPrivileges.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include "engine/Folder.h"
 #include "engine/FolderListing.h"
 #include "engine/TextFileCopy.h"
-#include "tests/engine/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

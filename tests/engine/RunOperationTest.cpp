@@ -7,7 +7,7 @@
 
 #include "engine/Catalogue.h"
 #include "engine/DataFolder.h"
-#include "tests/engine/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "engine/TextForm.h"
 #include "engine/TextReader.h"
 #include "engine/TextWriter.h"
-#include "tests/engine/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include "config/EnvFile.h"
 #include "engine/DataFolder.h"
 #include "tests/engine/ImportHook.h"
-#include "tests/engine/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "platform/win32/Win32Prompts.h"
 #include "res/DialogTemplates.h"
 #include "res/Resource.h"
-#include "tests/dialog/UserInput.h"
+#include "tests/support/UserInput.h"
 #include "widetext/WideText.h"
 
 namespace {

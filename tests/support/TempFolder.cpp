@@ -1,4 +1,4 @@
-#include "tests/engine/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <algorithm>
 #include <fstream>

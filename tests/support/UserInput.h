@@ -1,6 +1,6 @@
 // UserInput: what a user does to a running dialog, done through the
 // toolkit's own events (a click, keystrokes, a paste), so that the dialog
-// runs the same code as for a person. tests/dialog/qt and tests/dialog/win32
+// runs the same code as for a person. tests/support/qt and tests/support/win32
 // each implement it for their platform.
 #pragma once
 

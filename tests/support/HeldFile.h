@@ -8,7 +8,7 @@
 #include <mutex>
 #include <string>
 
-#include "tests/engine/FaultFileSystem.h"
+#include "tests/support/FaultFileSystem.h"
 
 class HeldFile {
   public:

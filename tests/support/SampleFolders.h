@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/engine/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 // A fresh folder under the system's temporary folder, removed with all its
 // contents at destruction.

@@ -1,4 +1,4 @@
-#include "tests/engine/FaultFileSystem.h"
+#include "tests/support/FaultFileSystem.h"
 
 #include <algorithm>
 #include <cerrno>

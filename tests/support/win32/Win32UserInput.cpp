@@ -7,7 +7,7 @@
 #include "platform/Dialog.h"
 #include "platform/win32/Win32Api.h"
 #include "platform/win32/Win32DialogWindow.h"
-#include "tests/dialog/UserInput.h"
+#include "tests/support/UserInput.h"
 #include "widetext/WideText.h"
 
 namespace {
