@@ -67,7 +67,7 @@ bool CannotCopyBetween(int error) {
 constexpr std::uint64_t kCopyPieceBytes = std::uint64_t{512} * 1024;
 
 // A new file at least this large has its writeback started on its own.
-constexpr off_t kWrittenBackAloneBytes = 128 * 1024;
+constexpr off_t kWrittenBackAloneBytes = off_t{128} * 1024;
 
 // Errors by which renameat2 says the file system cannot refuse to replace.
 bool CannotRefuseReplacing(int error) {
