@@ -312,6 +312,8 @@ int Win32FileSystem::SetOwner(const FileHandle& /*file*/, std::uint32_t /*owner*
     return 0;
 }
 
+namespace {
+
 // Flushes and closes a handle the flushing worker was given.
 int FlushAndClose(std::intptr_t value) {
     const HANDLE handle = reinterpret_cast<HANDLE>(value);
@@ -339,6 +341,8 @@ void LetGoOfUnplaced() {
         t_unplaced = nullptr;
     }
 }
+
+}  // namespace
 
 int Win32FileSystem::FlushWrittenFile(const FileHandle& file, bool replacing) {
     // A replaced file is on disk before it takes the old one's place.
