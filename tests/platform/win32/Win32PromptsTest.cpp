@@ -89,16 +89,23 @@ bool HasChildText(HWND window, const std::string& text) {
     return std::find(texts.begin(), texts.end(), Widen(text)) != texts.end();
 }
 
-void Click(HWND box, int button) {
+// Clicks button of box; true, as an answer that is given at once.
+bool Click(HWND box, int button) {
     ::SendMessageW(::GetDlgItem(box, button), BM_CLICK, 0, 0);
+    return true;
 }
 
-// A key pressed in box, posted to its focused control as the keyboard would.
-void PostKey(HWND box, WPARAM key) {
+// A key pressed in box, posted to its focused control as the keyboard would;
+// false, with nothing posted, while the focus has not reached the box yet
+// (a slow start of the box under load).
+bool PostKey(HWND box, WPARAM key) {
     HWND focus = ::GetFocus();
-    HWND target = focus != nullptr && ::IsChild(box, focus) ? focus : box;
-    ::PostMessageW(target, WM_KEYDOWN, key, 0);
-    ::PostMessageW(target, WM_KEYUP, key, 0);
+    if (focus == nullptr || !::IsChild(box, focus)) {
+        return false;
+    }
+    ::PostMessageW(focus, WM_KEYDOWN, key, 0);
+    ::PostMessageW(focus, WM_KEYUP, key, 0);
+    return true;
 }
 
 // The text of the item selected in the folder browser's tree.
@@ -144,20 +151,20 @@ TEST(Win32Prompts, MessageBoxAnswersComeBackAsGiven) {
         const char* what;
         MessageIcon icon;
         MessageButtons buttons;
-        void (*answer)(HWND);
+        bool (*answer)(HWND);  // false: not yet, try again
         MessageAnswer expected;
     };
     const Case cases[] = {
         {"click はい", MessageIcon::kQuestion, MessageButtons::kYesNo,
-         [](HWND box) { Click(box, IDYES); }, MessageAnswer::kYes},
+         [](HWND box) { return Click(box, IDYES); }, MessageAnswer::kYes},
         {"click いいえ", MessageIcon::kQuestion, MessageButtons::kYesNo,
-         [](HWND box) { Click(box, IDNO); }, MessageAnswer::kNo},
+         [](HWND box) { return Click(box, IDNO); }, MessageAnswer::kNo},
         {"Enter", MessageIcon::kQuestion, MessageButtons::kYesNo,
-         [](HWND box) { PostKey(box, VK_RETURN); }, MessageAnswer::kYes},
+         [](HWND box) { return PostKey(box, VK_RETURN); }, MessageAnswer::kYes},
         {"click OK", MessageIcon::kInformation, MessageButtons::kOk,
-         [](HWND box) { Click(box, IDOK); }, MessageAnswer::kOk},
+         [](HWND box) { return Click(box, IDOK); }, MessageAnswer::kOk},
         {"Enter on a warning", MessageIcon::kWarning, MessageButtons::kOk,
-         [](HWND box) { PostKey(box, VK_RETURN); }, MessageAnswer::kOk},
+         [](HWND box) { return PostKey(box, VK_RETURN); }, MessageAnswer::kOk},
     };
     Owner owner;
     for (const Case& test : cases) {
@@ -178,13 +185,13 @@ TEST(Win32Prompts, MessageBoxAnswersComeBackAsGiven) {
                 EXPECT_EQ(Text(box), Widen(caption));
                 EXPECT_TRUE(HasChildText(box, text));
                 boxOwner = ::GetWindow(box, GW_OWNER);
+                buttons.clear();
                 for (const int id : {IDOK, IDCANCEL, IDYES, IDNO}) {
                     if (::GetDlgItem(box, id) != nullptr) {
                         buttons.push_back(id);
                     }
                 }
-                test.answer(box);
-                return true;
+                return test.answer(box);
             });
         EXPECT_TRUE(shown);
         EXPECT_EQ(answer, test.expected);
