@@ -12,11 +12,6 @@
 
 namespace {
 
-struct NoWaitCursor : WaitIndicator {
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-};
-
 CliOutcome Refused(std::string message) {
     CliOutcome outcome;
     outcome.message = std::move(message);
@@ -106,7 +101,7 @@ CliOutcome RunCliRequest(const CliRequest& request, const std::tm& now,
     CliOutcome outcome;
     outcome.source = *source;
     outcome.destination = destination;
-    NoWaitCursor wait;
+    NoWaitIndicator wait;
     RunOperation(wait, progress, request.kind, *source, destination, title, &outcome.report);
     outcome.exitStatus = ExitStatusOf(outcome.report);
     const std::string failures = DescribeFailures(outcome.report, outcome.report.files.size());

@@ -18,11 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct NoWaitCursor final : WaitIndicator {
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-};
-
 // The engine's backup and the plain copy in the Windows build's folder.
 constexpr const char* kWineEngineProgram = "tools/backup-folder.exe";
 constexpr const char* kWineCopyProgram = "bench/copy-files.exe";
@@ -71,7 +66,7 @@ struct CountingProgress final : OperationProgress {
 
 int RunEngine(const fs::path& source, const fs::path& destination, std::string* error,
               bool withProgress = false) {
-    NoWaitCursor cursor;
+    NoWaitIndicator cursor;
     OperationReport report;
     const std::string from = source.string() + "/";
     const std::string to = destination.string() + "/";

@@ -17,11 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct NoWaitCursor final : WaitIndicator {
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-};
-
 // One listing: every name of the folder read into memory.
 std::size_t ListFolder(const std::string& folder) {
     std::vector<std::string> names;
@@ -55,7 +50,7 @@ int BackUp(const std::string& folderText, const fs::path& destination, std::stri
     if (!fs::create_directory(destination, code)) {
         return FailWith(error, "cannot create " + destination.string());
     }
-    NoWaitCursor cursor;
+    NoWaitIndicator cursor;
     OperationReport report;
     RunOperation(cursor, KIND_BACKUP, folderText, destination.string() + "/", kDefaultSampleTitle,
                  &report);

@@ -5,16 +5,6 @@
 #include "engine/FileSystem.h"
 #include "engine/OperationProgress.h"
 
-namespace {
-
-// The dialog shows the wait cursor itself, on its own thread.
-struct NoWaitCursor final : WaitIndicator {
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-};
-
-}  // namespace
-
 // What the operation tells, written into the run's snapshot.
 class OperationRun::Listener final : public OperationProgress {
   public:
@@ -61,7 +51,7 @@ OperationRun::~OperationRun() {
 
 void OperationRun::Run(FileSystem& fs, int kind, const std::string& source,
                        const std::string& destination, const std::string& title) {
-    NoWaitCursor noWait;
+    NoWaitIndicator noWait;  // the dialog shows the wait cursor itself, on its own thread
     Listener listener(*this);
     OperationReport report;
     RunOperation(fs, noWait, listener, kind, source, destination, title, &report);

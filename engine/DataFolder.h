@@ -100,6 +100,13 @@ struct WaitIndicator {
     ~WaitIndicator() = default;
 };
 
+// Shows nothing: for callers without a window of their own (the command-line
+// program, the dialog's worker thread, tools and tests).
+struct NoWaitIndicator final : WaitIndicator {
+    void BeginWaitCursor() override {}
+    void EndWaitCursor() override {}
+};
+
 // What happened to one file of an operation.
 enum class FileStatus : int {
     kCopied,            // written completely

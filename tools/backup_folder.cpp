@@ -13,15 +13,6 @@
 
 #include "engine/DataFolder.h"
 
-namespace {
-
-struct NoWaitIndicator : WaitIndicator {
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-};
-
-}  // namespace
-
 int main(int argc, char** argv) {
     if (argc != 3) {
         std::fputs("usage: backup-folder <source folder> <destination folder>\n", stderr);

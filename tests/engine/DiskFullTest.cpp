@@ -45,10 +45,7 @@ TEST_F(DiskFullTest, OldFileSurvivesWhenTheDiskFillsWhileReplacingIt) {
     CopyDataFile("ZELCODB0.DAT", src_.text(), full_.text());
     EXPECT_EQ(CopyDataFile("ZELCODB0.DAT", src_.text(), full_.text()), 0);
     OperationReport report;
-    struct : WaitIndicator {
-        void BeginWaitCursor() override {}
-        void EndWaitCursor() override {}
-    } indicator;
+    NoWaitIndicator indicator;
     EXPECT_EQ(RunOperation(indicator, KIND_CARRY_OVER, src_.text(), full_.text(), "t", &report), 1);
 
     EXPECT_EQ(full_.Read("ZELCODB0.DAT"), old);

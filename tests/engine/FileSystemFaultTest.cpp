@@ -21,11 +21,6 @@
 
 namespace {
 
-struct NoWaitCursor final : WaitIndicator {
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-};
-
 std::string BaseFile(const std::string& title) {
     std::string lines;
     for (int n = 1; n <= 26; ++n) {
@@ -151,7 +146,7 @@ class FileSystemFaultTest : public ::testing::Test {
         for (const auto& [name, bytes] : scenario.older) {
             dst.Write(name, bytes);
         }
-        NoWaitCursor cursor;
+        NoWaitIndicator cursor;
         Outcome outcome;
         RunOperation(fs, cursor, scenario.kind, src_.text(), dst.text(), "new title",
                      &outcome.report);

@@ -12,11 +12,6 @@
 
 namespace {
 
-struct NoWait : WaitIndicator {
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-};
-
 // Everything the operation tells, as lines, and a stop that a test can set
 // from anywhere.
 class Recorder : public OperationProgress {
@@ -107,7 +102,7 @@ class OperationProgressTest : public ::testing::Test {
 
     TempFolder src_;
     TempFolder dst_;
-    NoWait wait_;
+    NoWaitIndicator wait_;
 };
 
 TEST_F(OperationProgressTest, TellsThePlanThenEachFileAndReportsAsWithout) {

@@ -13,11 +13,6 @@
 
 namespace {
 
-struct NoIndicator : WaitIndicator {
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-};
-
 class PermissionTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -39,7 +34,7 @@ TEST_F(PermissionTest, AnUnreadableSourceIsReportedAndTheOtherFilesCopied) {
     src_.Write("ZELLCOB0.DAT", "open\n");
     Chmod(src_.text() + "ZELCODB0.DAT", 0);
     const int failedStep = WithoutPrivileges([&] {
-        NoIndicator indicator;
+        NoWaitIndicator indicator;
         OperationReport report;
         RunOperation(indicator, KIND_CARRY_OVER, src_.text(), dst_.text(), "t", &report);
         const auto failures = report.Failures();
@@ -65,7 +60,7 @@ TEST_F(PermissionTest, AReadOnlyDestinationFolderKeepsItsFiles) {
     Chmod(dst_.text() + "ZELCODB0.DAT", 0666);
     Chmod(dst_.text(), 0555);
     const int failedStep = WithoutPrivileges([&] {
-        NoIndicator indicator;
+        NoWaitIndicator indicator;
         OperationReport report;
         RunOperation(indicator, KIND_CARRY_OVER, src_.text(), dst_.text(), "t", &report);
         const auto failures = report.Failures();

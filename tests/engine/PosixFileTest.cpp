@@ -189,10 +189,7 @@ TEST_F(PosixFileTest, UnlistableSourceFailsEveryEntry) {
     const TempFolder parent;
     const std::string loop = parent.text() + "loop";
     ASSERT_EQ(::symlink("loop", loop.c_str()), 0);
-    struct : WaitIndicator {
-        void BeginWaitCursor() override {}
-        void EndWaitCursor() override {}
-    } indicator;
+    NoWaitIndicator indicator;
     OperationReport report;
     RunOperation(indicator, KIND_BACKUP, loop + "/", dst_.text(), "t", &report);
     EXPECT_EQ(report.files.size(), 1 + CatalogueFor(KIND_BACKUP).size());

@@ -172,10 +172,7 @@ BOOL WINAPI FlushFileBuffersFailing(HANDLE file) {
 class WindowsFileSystemTest : public ::testing::Test {
   protected:
     OperationReport CopyMaster() {
-        struct : WaitIndicator {
-            void BeginWaitCursor() override {}
-            void EndWaitCursor() override {}
-        } indicator;
+        NoWaitIndicator indicator;
         OperationReport report;
         RunOperation(indicator, KIND_CARRY_OVER, src_.text(), dst_.text(), "t", &report);
         return report;
@@ -373,10 +370,7 @@ TEST_F(WindowsFileSystemTest, AFailingSystemCallIsReportedWithItsMeaning) {
         g_findNextFile = reinterpret_cast<FindNextFileWFunction>(hook.original());
         g_writeFile = reinterpret_cast<WriteFileFunction>(hook.original());
         g_flush = reinterpret_cast<FlushFileBuffersFunction>(hook.original());
-        struct : WaitIndicator {
-            void BeginWaitCursor() override {}
-            void EndWaitCursor() override {}
-        } indicator;
+        NoWaitIndicator indicator;
         OperationReport report;
         RunOperation(indicator, KIND_BACKUP, src_.text(), dst.text(), "t", &report);
         EXPECT_GE(g_planted.calls, 2) << row.what;

@@ -49,18 +49,9 @@ ReportRow FindRow(const std::vector<ReportRow>& rows, const std::string& name) {
     return ReportRow{"<no row>", 0, name};
 }
 
-namespace {
-
-struct NoWaitCursor final : WaitIndicator {
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-};
-
-}  // namespace
-
 std::vector<ReportRow> RunAndReport(int kind, const std::string& src, const std::string& dst,
                                     const std::string& title, int* result) {
-    NoWaitCursor cursor;
+    NoWaitIndicator cursor;
     OperationReport report;
     const int ran = RunOperation(cursor, kind, src, dst, title, &report);
     if (result != nullptr) {
